@@ -1,0 +1,19 @@
+// The FLTK host: builds a window from its design, raises Load, shows it and
+// delivers its events until the program ends.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "host/design.h"
+#include "host/host.h"
+
+namespace host::fltk {
+
+using MakeHandlers = std::function<std::unique_ptr<FormEvents>(Form&)>;
+
+// Runs the program whose start-up window is `design`. Returns the exit
+// status; without a display it says so on standard error and returns 1.
+int Run(const FormDesign& design, const MakeHandlers& makeHandlers);
+
+}  // namespace host::fltk

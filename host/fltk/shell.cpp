@@ -1,0 +1,92 @@
+#include <FL/Fl.H>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "host/fltk/internal.h"
+#include "host/paths.h"
+
+extern char** environ;
+
+namespace host::fltk {
+
+namespace {
+
+constexpr const char* kOpener = "xdg-open";
+constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
+constexpr intptr_t kShellFileNotFound = 2;
+constexpr intptr_t kShellNoAssociation = 31;
+constexpr std::string_view kFileNotFound = "Файл не найден";
+constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть этот файл.";
+constexpr double kPollSeconds = 0.25;
+// The opener's own failures come at once; later exits are the player's.
+constexpr auto kOpenerVerdictWithin = std::chrono::seconds(10);
+
+// xdg-open's exit statuses: 2 the file is missing, 3 no program for it,
+// 4 the program failed; 127 nothing could be run.
+std::string_view VerdictOf(int status) {
+  if (!WIFEXITED(status)) return {};
+  switch (WEXITSTATUS(status)) {
+    case 2:
+      return kFileNotFound;
+    case 3:
+    case 4:
+    case 127:
+      return kNoProgram;
+    default:
+      return {};
+  }
+}
+
+struct Opening {
+  pid_t pid;
+  std::chrono::steady_clock::time_point started;
+};
+
+std::vector<Opening> openings;
+
+void Watch(void*) {
+  std::vector<std::string_view> verdicts;
+  for (auto it = openings.begin(); it != openings.end();) {
+    int status = 0;
+    if (waitpid(it->pid, &status, WNOHANG) == 0) {
+      ++it;
+      continue;
+    }
+    if (std::chrono::steady_clock::now() - it->started < kOpenerVerdictWithin) {
+      const std::string_view verdict = VerdictOf(status);
+      if (!verdict.empty()) verdicts.push_back(verdict);
+    }
+    it = openings.erase(it);
+  }
+  if (!openings.empty()) Fl::repeat_timeout(kPollSeconds, Watch);
+  for (std::string_view verdict : verdicts) runtime().MsgBox(verdict);
+}
+
+}  // namespace
+
+intptr_t OpenDocument(std::string_view file) {
+  const bool web = IsWebAddress(file);
+  const std::string target = web ? std::string(file) : NativePath(file);
+  struct stat info;
+  if (!web && stat(target.c_str(), &info) != 0) {
+    runtime().MsgBox(kFileNotFound);
+    return kShellFileNotFound;
+  }
+  // An argument vector, never a shell line: any name passes as it is.
+  char* const argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, kOpener, nullptr, nullptr, argv, environ) != 0) {
+    runtime().MsgBox(kNoProgram);
+    return kShellNoAssociation;
+  }
+  if (openings.empty()) Fl::add_timeout(kPollSeconds, Watch);
+  openings.push_back({pid, std::chrono::steady_clock::now()});
+  return kShellDone;
+}
+
+}  // namespace host::fltk

@@ -1,0 +1,170 @@
+#include "host/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace host {
+
+namespace {
+
+constexpr uint32_t kSystemColorFlag = 0x80000000u;
+
+Rgb FromBgr(uint32_t bgr) {
+  return Rgb{static_cast<uint8_t>(bgr & 0xFF), static_cast<uint8_t>((bgr >> 8) & 0xFF),
+             static_cast<uint8_t>((bgr >> 16) & 0xFF)};
+}
+
+// The classic desktop scheme: window white, text black, 3-D faces grey.
+Rgb SystemColor(uint32_t index) {
+  switch (index) {
+    case 5:  // window background
+      return {255, 255, 255};
+    case 15:  // button face
+    case 4:   // menu
+      return {212, 208, 200};
+    case 16:  // button shadow
+      return {128, 128, 128};
+    case 13:  // highlight
+      return {10, 36, 106};
+    case 14:  // highlight text
+    case 20:  // button highlight
+      return {255, 255, 255};
+    default:  // window text, button text and the rest of the texts
+      return {0, 0, 0};
+  }
+}
+
+// Distance from point (px, py) to the rounded rectangle's path through the
+// corners (x0, y0) and (x1, y1), corner radii rx, ry.
+double DistanceToPath(double px, double py, double x0, double y0, double x1, double y1, double rx,
+                      double ry) {
+  const double cx = std::clamp(px, x0 + rx, x1 - rx);
+  const double cy = std::clamp(py, y0 + ry, y1 - ry);
+  const double dx = px - cx, dy = py - cy;
+  const bool inCorner = (px < x0 + rx || px > x1 - rx) && (py < y0 + ry || py > y1 - ry);
+  if (inCorner && rx > 0 && ry > 0) {
+    // Scale the ellipse to a circle of radius r; close enough for pens.
+    const double r = std::min(rx, ry);
+    const double sx = dx * r / rx, sy = dy * r / ry;
+    return std::abs(std::hypot(sx, sy) - r);
+  }
+  // Along a straight side: the distance to the nearer edge line.
+  const double toVertical = std::min(std::abs(px - x0), std::abs(px - x1));
+  const double toHorizontal = std::min(std::abs(py - y0), std::abs(py - y1));
+  const bool between = px >= x0 && px <= x1 && py >= y0 && py <= y1;
+  if (between) return std::min(toVertical, toHorizontal);
+  return std::hypot(std::max({x0 - px, 0.0, px - x1}), std::max({y0 - py, 0.0, py - y1}));
+}
+
+uint8_t Component(int32_t value16) { return static_cast<uint8_t>((value16 & 0xFFFF) >> 8); }
+
+}  // namespace
+
+Rgb ResolveColor(Color color) {
+  const auto bits = static_cast<uint32_t>(color);
+  if (bits & kSystemColorFlag) return SystemColor(bits & 0xFF);
+  return FromBgr(bits);
+}
+
+bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom, int32_t ellipseWidth, int32_t ellipseHeight) {
+  if (x < left || x >= right || y < top || y >= bottom) return false;
+  const double rx = std::min(ellipseWidth, right - left) / 2.0;
+  const double ry = std::min(ellipseHeight, bottom - top) / 2.0;
+  if (rx <= 0 || ry <= 0) return true;
+  const double px = x + 0.5, py = y + 0.5;
+  const double cx = std::clamp(px, left + rx, right - rx);
+  const double cy = std::clamp(py, top + ry, bottom - ry);
+  const double nx = (px - cx) / rx, ny = (py - cy) / ry;
+  return nx * nx + ny * ny <= 1.0;
+}
+
+Surface::Surface(int width, int height, Rgb fill)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 3) {
+  FillBox(0, 0, width_, height_, fill);
+}
+
+Rgb Surface::at(int x, int y) const {
+  const uint8_t* p = &pixels_[(static_cast<size_t>(y) * width_ + x) * 3];
+  return {p[0], p[1], p[2]};
+}
+
+void Surface::Plot(int x, int y, Rgb color) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  uint8_t* p = &pixels_[(static_cast<size_t>(y) * width_ + x) * 3];
+  p[0] = color.r;
+  p[1] = color.g;
+  p[2] = color.b;
+}
+
+void Surface::DrawPicture(int width, int height, const uint8_t* rgba) {
+  const int w = std::min(width, width_), h = std::min(height, height_);
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* from = rgba + static_cast<size_t>(y) * width * 4;
+    uint8_t* to = &pixels_[static_cast<size_t>(y) * width_ * 3];
+    for (int x = 0; x < w; ++x, from += 4, to += 3) {
+      to[0] = from[0];
+      to[1] = from[1];
+      to[2] = from[2];
+    }
+  }
+}
+
+void Surface::FillBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color) {
+  const int left = std::clamp(std::min(x1, x2), 0, width_);
+  const int right = std::clamp(std::max(x1, x2), 0, width_);
+  const int top = std::clamp(std::min(y1, y2), 0, height_);
+  const int bottom = std::clamp(std::max(y1, y2), 0, height_);
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) Plot(x, y, color);
+}
+
+void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                        int32_t ellipseWidth, int32_t ellipseHeight, int penWidth, Rgb pen) {
+  if (right <= left || bottom <= top) return;
+  // The path runs through the centres of the outermost pixels.
+  const double x0 = left + 0.5, y0 = top + 0.5, x1 = right - 0.5, y1 = bottom - 0.5;
+  const double rx = std::min<double>(ellipseWidth, right - left) / 2.0;
+  const double ry = std::min<double>(ellipseHeight, bottom - top) / 2.0;
+  const double half = std::max(penWidth, 1) / 2.0;
+  const int reach = static_cast<int>(std::ceil(half)) + 1;
+  const int rowFrom = std::max(top - reach, 0), rowTo = std::min(bottom + reach, height_);
+  const int colFrom = std::max(left - reach, 0), colTo = std::min(right + reach, width_);
+  auto paintSpan = [&](int y, int from, int to) {
+    for (int x = std::max(from, colFrom); x < std::min(to, colTo); ++x)
+      if (DistanceToPath(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry) < half) Plot(x, y, pen);
+  };
+  for (int y = rowFrom; y < rowTo; ++y) {
+    const bool nearTopOrBottom = y < top + ry + reach || y >= bottom - ry - reach;
+    if (nearTopOrBottom) {
+      paintSpan(y, colFrom, colTo);
+    } else {  // only the two sides cross the middle rows
+      paintSpan(y, left - reach, left + reach + 1);
+      paintSpan(y, right - reach - 1, right + reach);
+    }
+  }
+}
+
+void Surface::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
+  const int left = std::clamp(std::min(from.x, to.x), 0, width_);
+  const int right = std::clamp(std::max(from.x, to.x), 0, width_);
+  const int top = std::clamp(std::min(from.y, to.y), 0, height_);
+  const int bottom = std::clamp(std::max(from.y, to.y), 0, height_);
+  const int span = vertical ? to.y - from.y : to.x - from.x;
+  auto mix = [&](int16_t a, int16_t b, double t) {
+    const double va = a & 0xFFFF, vb = b & 0xFFFF;
+    return Component(static_cast<int32_t>(va + (vb - va) * t));
+  };
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const int offset = vertical ? y - from.y : x - from.x;
+      const double t = span == 0 ? 0.0 : static_cast<double>(offset) / span;
+      Plot(x, y, Rgb{mix(from.Red, to.Red, t), mix(from.Green, to.Green, t),
+                     mix(from.Blue, to.Blue, t)});
+    }
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,53 @@
+// A window's persistent image: what it shows on every repaint. The drawing
+// calls are done here in software, so the image can be painted before the
+// window exists on screen and reads back exactly.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "host/host.h"
+
+namespace host {
+
+struct Rgb {
+  uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A colour of the program, a system colour resolved.
+Rgb ResolveColor(Color color);
+
+// Whether pixel (x, y) lies inside the rounded rectangle left..right-1,
+// top..bottom-1 whose corners are quarter ellipses of the given size.
+bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom, int32_t ellipseWidth, int32_t ellipseHeight);
+
+class Surface {
+ public:
+  Surface(int width, int height, Rgb fill = {});
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  const uint8_t* data() const { return pixels_.data(); }  // RGB, top-down
+  Rgb at(int x, int y) const;
+
+  // Copies an RGBA picture (top-down) to the top-left corner, unscaled.
+  void DrawPicture(int width, int height, const uint8_t* rgba);
+  void FillBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color);
+  // The outline of a rounded rectangle with a pen of penWidth pixels centred
+  // on the path through the outermost pixels left..right-1, top..bottom-1.
+  void RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                 int32_t ellipseWidth, int32_t ellipseHeight, int penWidth, Rgb pen);
+  // A rectangle whose 16-bit components change linearly from the first
+  // corner's vertex to the second's, down (vertical) or across.
+  void GradientFill(const TriVertex& from, const TriVertex& to, bool vertical);
+
+ private:
+  void Plot(int x, int y, Rgb color);
+
+  int width_, height_;
+  std::vector<uint8_t> pixels_;
+};
+
+}  // namespace host
