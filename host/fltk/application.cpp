@@ -26,6 +26,9 @@ int16_t KeyCode(int key) {
   if (key == FL_Escape) return 27;
   if (key == FL_Enter || key == FL_KP_Enter) return 13;
   if (key == FL_Tab) return 9;
+  if (key == FL_Shift_L || key == FL_Shift_R) return 16;
+  if (key == FL_Control_L || key == FL_Control_R) return 17;
+  if (key == FL_Alt_L || key == FL_Alt_R) return 18;
   if (key == FL_BackSpace) return 8;
   if (key == ' ') return 32;
   if (key >= 'a' && key <= 'z') return static_cast<int16_t>(key - 'a' + 'A');
@@ -83,7 +86,10 @@ bool OpenDisplay() {
 
 // ---- The run time ----
 
-Application::Application() { install(this); }
+Application::Application() {
+  install(this);
+  Fl::event_dispatch(KeyPreview);
+}
 
 Application::~Application() { install(nullptr); }
 
@@ -167,7 +173,6 @@ int Run(const FormDesign& design, const MakeHandlers& makeHandlers) {
   std::unique_ptr<FormEvents> handlers;
   Deliver([&] { handlers = makeHandlers(form); });
   form.setEvents(handlers.get());
-  Fl::event_dispatch(KeyPreview);
   Deliver([&] { handlers->Load(); });
   form.ShowCentred();
   try {

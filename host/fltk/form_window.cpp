@@ -115,41 +115,60 @@ void FormWindow::LoadPictures() {
 }
 
 void FormWindow::BuildControls() {
-  // Labels lie below the windowed controls of their container: create them
+  Fl_Group::current(nullptr);  // placed below, in stacking order
+  // Containers first, so that the controls inside know where they lie.
+  for (bool container : {true, false})
+    for (const ControlDesign& control : design_.controls)
+      if ((control.type == ControlType::PictureBox) == container) CreateControl(control);
+  // Labels lie below the windowed controls of their container: add them
   // first, as later children are drawn over and hit before earlier ones.
   for (bool windowed : {false, true}) {
-    for (const ControlDesign& control : design_.controls) {
+    for (size_t i = 0; i < design_.controls.size(); ++i) {
+      const ControlDesign& control = design_.controls[i];
       if (IsWindowed(control) != windowed) continue;
-      Fl_Group* parent = this;
-      int originX = 0, originY = 0;
-      if (!control.container.empty()) {
-        auto* panel = dynamic_cast<PictureBoxControl*>(byName_.at({std::string(control.container), -1}));
-        parent = panel;
-        originX = panel->x() + panel->border();
-        originY = panel->y() + panel->border();
-      }
-      const int x = originX + PixelsOf(static_cast<float>(control.rect.left));
-      const int y = originY + PixelsOf(static_cast<float>(control.rect.top));
-      const int w = PixelsOf(static_cast<float>(control.rect.width));
-      const int h = PixelsOf(static_cast<float>(control.rect.height));
-      Fl_Widget* widget = nullptr;
-      switch (control.type) {
-        case ControlType::Label:
-          widget = new LabelControl(*this, control, x, y, w, h);
-          break;
-        case ControlType::PictureBox:
-          widget = new PictureBoxControl(*this, control, x, y, w, h);
-          break;
-        case ControlType::FileListBox:
-          widget = new FileListControl(*this, control, x, y, w, h);
-          break;
-      }
+      Fl_Widget* widget = byName_.at({std::string(control.name), control.index.value_or(-1)});
+      Fl_Group* parent = control.container.empty() ? static_cast<Fl_Group*>(this)
+                                                   : ContainerOf(control);
       parent->add(widget);
       if (!control.visible) widget->hide();
-      controls_.push_back(widget);
-      byName_[{std::string(control.name), control.index.value_or(-1)}] = widget;
     }
   }
+  for (const ControlDesign& control : design_.controls)
+    controls_.push_back(byName_.at({std::string(control.name), control.index.value_or(-1)}));
+  Fl_Group::current(this);
+}
+
+PictureBoxControl* FormWindow::ContainerOf(const ControlDesign& control) const {
+  const auto found = byName_.find({std::string(control.container), -1});
+  auto* panel = found == byName_.end() ? nullptr : dynamic_cast<PictureBoxControl*>(found->second);
+  if (!panel) throw RuntimeError(err::kInvalidProperty, "Нет контейнера " + std::string(control.container));
+  return panel;
+}
+
+void FormWindow::CreateControl(const ControlDesign& control) {
+  int originX = 0, originY = 0;
+  if (!control.container.empty()) {
+    const PictureBoxControl* panel = ContainerOf(control);
+    originX = panel->x() + panel->border();
+    originY = panel->y() + panel->border();
+  }
+  const int x = originX + PixelsOf(static_cast<float>(control.rect.left));
+  const int y = originY + PixelsOf(static_cast<float>(control.rect.top));
+  const int w = PixelsOf(static_cast<float>(control.rect.width));
+  const int h = PixelsOf(static_cast<float>(control.rect.height));
+  Fl_Widget* widget = nullptr;
+  switch (control.type) {
+    case ControlType::Label:
+      widget = new LabelControl(*this, control, x, y, w, h);
+      break;
+    case ControlType::PictureBox:
+      widget = new PictureBoxControl(*this, control, x, y, w, h);
+      break;
+    case ControlType::FileListBox:
+      widget = new FileListControl(*this, control, x, y, w, h);
+      break;
+  }
+  byName_[{std::string(control.name), control.index.value_or(-1)}] = widget;
 }
 
 void FormWindow::ShowCentred() {
@@ -256,7 +275,7 @@ Fl_Widget* FormWindow::ControlAt(int px, int py) const {
 void FormWindow::UpdatePointer() {
   const Fl_Widget* owner = nullptr;
   bool hand = false;
-  if (Fl::pushed() != this) {
+  if (!pressed_) {
     Fl_Widget* over = ControlAt(Fl::event_x(), Fl::event_y());
     if (auto* panel = dynamic_cast<PictureBoxControl*>(over)) {
       over = panel;
@@ -286,18 +305,20 @@ int FormWindow::handle(int event) {
   switch (event) {
     case FL_PUSH:
       if (ControlAt(Fl::event_x(), Fl::event_y())) return Fl_Double_Window::handle(event);
+      pressed_ = true;
       if (events_)
         Deliver([&] {
           events_->MouseDown(ButtonValue(Fl::event_button()), ShiftState(), EventX(), EventY());
         });
       return 1;
     case FL_DRAG:
-      if (Fl::pushed() != this) break;
+      if (!pressed_) break;
       if (events_)
         Deliver([&] { events_->MouseMove(ButtonsHeld(), ShiftState(), EventX(), EventY()); });
       return 1;
     case FL_RELEASE:
-      if (Fl::pushed() != this) break;
+      if (!pressed_) break;
+      pressed_ = Fl::event_buttons() != 0;
       if (events_)
         Deliver([&] {
           events_->MouseUp(ButtonValue(Fl::event_button()), ShiftState(), EventX(), EventY());

@@ -142,7 +142,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   void setMousePointer(int32_t pointer) override;
   void LineBox(float x1, float y1, float x2, float y2, Color color) override;
   void Refresh() override { redraw(); }
-  Label& label(std::string_view name, std::optional<int16_t> index) override;
+  Label& label(std::string_view name, std::optional<int16_t> index = std::nullopt) override;
   PictureBox& pictureBox(std::string_view name) override;
   FileListBox& fileListBox(std::string_view name) override;
 
@@ -169,6 +169,8 @@ class FormWindow final : public Fl_Double_Window, public Form {
  private:
   void draw() override;
   void BuildControls();
+  void CreateControl(const ControlDesign& control);
+  PictureBoxControl* ContainerOf(const ControlDesign& control) const;
   void LoadPictures();
   Fl_Widget* ControlAt(int x, int y) const;
   void Painted();  // the image changed: show it when drawing is live
@@ -177,6 +179,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   int32_t handle_;
   FormEvents* events_ = nullptr;
   Surface surface_;
+  bool pressed_ = false;  // a press on the background, until all buttons are up
   bool autoRedraw_ = false;
   int16_t drawWidth_ = 1;
   Color foreColor_ = static_cast<Color>(0x80000012);

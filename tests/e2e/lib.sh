@@ -1,0 +1,135 @@
+# Helpers for driving the real program as a user would: a scratch copy of
+# the disc, a stand-in opener that logs what it is asked to open, the
+# window found and clicked with xdotool, and screenshots.
+set -euo pipefail
+
+E2E_PROGRAM=${E2E_PROGRAM:?the built start program}
+E2E_DISC=${E2E_DISC:?the demo disc folder}
+E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zorvanta-e2e.XXXXXX")
+export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+OPEN_LOG=$E2E_ROOT/opened.log
+MENU_PID=
+WINDOW=
+: >"$OPEN_LOG"
+failures=0
+
+cleanup() {
+  if [[ -n "$MENU_PID" ]] && kill -0 "$MENU_PID" 2>/dev/null; then kill "$MENU_PID" || true; fi
+  rm -rf "$E2E_ROOT"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+check() {  # check "what" command...
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else fail "$what"; fi
+}
+
+finish() {
+  if ((failures > 0)); then
+    echo "$failures check(s) failed" >&2
+    exit 1
+  fi
+  echo "all checks passed"
+}
+
+# A disc folder of our own: the program and the documents beside it.
+make_disc() {
+  DISC=$E2E_ROOT/disc
+  cp -r "$E2E_DISC" "$DISC"
+  cp "$E2E_PROGRAM" "$DISC/start"
+}
+
+# The desktop's opener, stood in for: one line per document it is given.
+install_opener() {
+  mkdir -p "$E2E_ROOT/bin"
+  cat >"$E2E_ROOT/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n' "\$*" >>"$OPEN_LOG"
+exit \${OPENER_STATUS:-0}
+OPENER
+  chmod +x "$E2E_ROOT/bin/xdg-open"
+  export PATH=$E2E_ROOT/bin:$PATH
+}
+
+# Starts the menu from another working folder and waits for its window.
+start_menu() {
+  (cd "$E2E_ROOT" && exec "$DISC/start") &
+  MENU_PID=$!
+  WINDOW=
+  for _ in $(seq 100); do
+    WINDOW=$(xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | head -1 || true)
+    [[ -n "$WINDOW" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$WINDOW" ]] || { echo "the menu window never appeared" >&2; exit 1; }
+  sleep 0.3
+}
+
+window_geometry() {  # sets WIN_X WIN_Y WIN_W WIN_H
+  local info
+  info=$(xwininfo -id "$WINDOW")
+  WIN_X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  WIN_Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIN_W=$(awk '/Width:/ {print $2}' <<<"$info")
+  WIN_H=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+# Clicks at (x, y) of the window, in pixels.
+click_at() {
+  local button=${3:-1}
+  window_geometry
+  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
+  sleep 0.1
+  xdotool click "$button"
+  sleep 0.3
+}
+
+double_click_at() {
+  window_geometry
+  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
+  sleep 0.1
+  xdotool click --repeat 2 --delay 80 1
+  sleep 0.4
+}
+
+# The window's pixel (x, y) as "r,g,b" from a screenshot of the screen.
+SHOT=
+screenshot() {
+  SHOT=$E2E_ROOT/shot-$RANDOM.png
+  import -window root "$SHOT"
+}
+
+pixel_at() {  # pixel_at x y  (window coordinates, from the last screenshot)
+  window_geometry
+  convert "$SHOT" -format "%[fx:int(255*u.p{$((WIN_X + $1)),$((WIN_Y + $2))}.r)],%[fx:int(255*u.p{$((WIN_X + $1)),$((WIN_Y + $2))}.g)],%[fx:int(255*u.p{$((WIN_X + $1)),$((WIN_Y + $2))}.b)]" info:
+}
+
+menu_running() { kill -0 "$MENU_PID" 2>/dev/null; }
+
+# A message box: a window titled like the menu, other than the menu itself.
+message_window() {
+  xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | grep -v "^$WINDOW\$" | head -1 || true
+}
+
+wait_for_message() {
+  for _ in $(seq 30); do
+    [[ -n "$(message_window)" ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+close_message() {
+  local box
+  box=$(message_window)
+  [[ -n "$box" ]] || return 1
+  xdotool key --window "$box" Return
+  sleep 0.3
+}

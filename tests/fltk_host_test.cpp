@@ -1,0 +1,325 @@
+// The FLTK host on a real X display (run under Xvfb): the window it builds
+// from the menu's design, where its events go, the file list box, and the
+// drawing calls on the window's image.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+// After the test framework: X11's macros would clash with it.
+#include <FL/Fl.H>
+#include <FL/x.H>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/form1_design.h"
+#include "host/fltk/internal.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using host::fltk::FormWindow;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Every event the host delivers, as a line.
+class RecordingEvents : public host::FormEvents {
+ public:
+  void Load() override { lines.push_back("Load"); }
+  void KeyDown(int16_t key, int16_t shift) override {
+    lines.push_back("KeyDown " + std::to_string(key) + " " + std::to_string(shift));
+  }
+  void MouseDown(int16_t button, int16_t, float x, float y) override {
+    lines.push_back("MouseDown " + std::to_string(button) + " " + Twips(x, y));
+  }
+  void MouseMove(int16_t button, int16_t, float x, float y) override {
+    moves.push_back(std::to_string(button) + " " + Twips(x, y));
+  }
+  void MouseUp(int16_t button, int16_t, float x, float y) override {
+    lines.push_back("MouseUp " + std::to_string(button) + " " + Twips(x, y));
+  }
+  void Click(std::string_view control, std::optional<int16_t> index) override {
+    lines.push_back("Click " + std::string(control) +
+                    (index ? " " + std::to_string(*index) : std::string()));
+  }
+  void DblClick(std::string_view control) override {
+    lines.push_back("DblClick " + std::string(control));
+  }
+  static std::string Twips(float x, float y) {
+    return std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y));
+  }
+
+  std::vector<std::string> lines;
+  std::vector<std::string> moves;
+};
+
+void Pump(double seconds = 0.15) {
+  XSync(fl_display, False);
+  const double until = seconds;
+  for (double waited = 0; waited < until; waited += 0.01) Fl::wait(0.01);
+}
+
+class FltkHostTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(host::fltk::OpenDisplay()) << "needs a display"; }
+
+  void SetUp() override {
+    form = &application.CreateForm(design);
+    form->setEvents(&events);
+  }
+
+  void ShowMenu() {
+    form->ShowCentred();
+    Pump(0.3);
+  }
+
+  // Moves the real pointer to (x, y) of the window and clicks.
+  void ClickAt(int x, int y, int button = 1) {
+    Xdotool("mousemove " + std::to_string(form->x() + x) + " " + std::to_string(form->y() + y) +
+            " click " + std::to_string(button));
+  }
+  void Xdotool(const std::string& arguments) {
+    Pump(0.05);
+    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0);
+    Pump();
+  }
+
+  host::FormDesign design = app::Form1Design();
+  host::fltk::Application application;
+  FormWindow* form = nullptr;
+  RecordingEvents events;
+};
+
+struct Expected {
+  const char* name;
+  int index;
+  int x, y, w, h;  // pixels, in the window
+};
+
+// Places in the window, the panel's controls inside its one-pixel frame.
+constexpr Expected kPlaces[] = {
+    {"FrameList", -1, 183, 33, 299, 388}, {"List1", -1, 188, 63, 289, 353},
+    {"Label2", -1, 461, 32, 15, 29},      {"Label1", -1, 187, 39, 270, 19},
+    {"QuorrelButtons", -1, 59, 420, 102, 35}, {"ListsButtons", 3, 27, 267, 146, 30},
+    {"ListsButtons", 2, 24, 235, 164, 30},    {"ListsButtons", 1, 23, 202, 146, 30},
+    {"ListsButtons", 0, 24, 172, 146, 30},    {"AnonsButtons", 5, 454, 191, 164, 30},
+    {"CloseButton", -1, 606, 5, 25, 24},      {"PartsButtons", 4, 452, 158, 164, 30},
+    {"PartsButtons", 3, 422, 126, 195, 30},   {"PartsButtons", 2, 454, 95, 164, 30},
+    {"PartsButtons", 1, 451, 63, 164, 30},    {"PartsButtons", 0, 454, 32, 164, 30},
+};
+
+TEST_F(FltkHostTest, BuildsEveryControlOfTheDesignInItsPlace) {
+  const std::vector<Fl_Widget*> controls = form->controls();
+  ASSERT_EQ(controls.size(), std::size(kPlaces));
+  for (const Expected& place : kPlaces) {
+    SCOPED_TRACE(std::string(place.name) + " " + std::to_string(place.index));
+    const Fl_Widget* found = nullptr;
+    for (const Fl_Widget* widget : controls) {
+      const host::ControlDesign* d = nullptr;
+      if (auto* label = dynamic_cast<const host::fltk::LabelControl*>(widget)) d = &label->design();
+      if (auto* box = dynamic_cast<const host::fltk::PictureBoxControl*>(widget)) d = &box->design();
+      if (auto* list = dynamic_cast<const host::fltk::FileListControl*>(widget)) d = &list->design();
+      ASSERT_NE(d, nullptr);
+      if (d->name == place.name && d->index.value_or(-1) == place.index) found = widget;
+    }
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->x(), place.x);
+    EXPECT_EQ(found->y(), place.y);
+    EXPECT_EQ(found->w(), place.w);
+    EXPECT_EQ(found->h(), place.h);
+  }
+  EXPECT_FALSE(form->pictureBox("FrameList").Visible());
+  EXPECT_EQ(form->label("Label1").Caption(), "Музыка MP3");
+  EXPECT_EQ(form->w(), 640);
+  EXPECT_EQ(form->h(), 480);
+  EXPECT_EQ(form->Width(), 9600);
+  EXPECT_EQ(form->ScaleWidth(), 9600);
+  EXPECT_EQ(form->Scalemode(), host::scale::kTwips);
+}
+
+TEST_F(FltkHostTest, ShowsTheWindowBorderlessAndCentred) {
+  ShowMenu();
+  int sx, sy, sw, sh;
+  Fl::screen_xywh(sx, sy, sw, sh, 0);
+  EXPECT_EQ(form->x(), sx + (sw - 640) / 2);
+  EXPECT_EQ(form->y(), sy + (sh - 480) / 2);
+  EXPECT_EQ(form->border(), 0);
+  EXPECT_EQ(form->Left(), form->x() * 15.0f);
+}
+
+TEST_F(FltkHostTest, AClickOnEachHotAreaReachesItsHandlerAndNothingElse) {
+  ShowMenu();
+  for (const Expected& place : kPlaces) {
+    const std::string name = place.name;
+    if (name == "FrameList" || name == "List1" || name == "Label1" || name == "Label2") continue;
+    events.lines.clear();
+    ClickAt(place.x + place.w / 2, place.y + place.h / 2);
+    std::string expected = "Click " + name;
+    if (place.index >= 0) expected += " " + std::to_string(place.index);
+    EXPECT_THAT(events.lines, ElementsAre(expected));
+  }
+}
+
+TEST_F(FltkHostTest, TheBackgroundGetsMouseEventsInTwipsWithButtonValues) {
+  ShowMenu();
+  ClickAt(300, 450);  // below the panel, clear of every hot area
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 1 4500,6750", "MouseUp 1 4500,6750"));
+  events.lines.clear();
+  ClickAt(10, 100, 3);
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 2 150,1500", "MouseUp 2 150,1500"));
+  events.lines.clear();
+  ClickAt(10, 100, 2);
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 4 150,1500", "MouseUp 4 150,1500"));
+  events.moves.clear();
+  Xdotool("mousemove " + std::to_string(form->x() + 20) + " " + std::to_string(form->y() + 120));
+  EXPECT_THAT(events.moves, ElementsAre("0 300,1800"));
+}
+
+TEST_F(FltkHostTest, TheShownPanelCoversTheHotAreasBeneathIt) {
+  ShowMenu();
+  form->pictureBox("FrameList").setVisible(true);
+  Pump();
+  ClickAt(460, 110);  // third episode, under the panel
+  EXPECT_THAT(events.lines, IsEmpty());
+  ClickAt(560, 110);  // the same hot area, clear of it
+  EXPECT_THAT(events.lines, ElementsAre("Click PartsButtons 2"));
+  events.lines.clear();
+  ClickAt(300, 40);  // the title strip is the panel's, not the background's
+  EXPECT_THAT(events.lines, ElementsAre("Click Label1"));
+  events.lines.clear();
+  ClickAt(468, 44);  // the close mark
+  EXPECT_THAT(events.lines, ElementsAre("Click Label2"));
+}
+
+TEST_F(FltkHostTest, KeysReachTheWindowBeforeTheFocusedList) {
+  ShowMenu();
+  form->pictureBox("FrameList").setVisible(true);
+  Pump();
+  ClickAt(300, 200);  // into the list: it takes the focus
+  events.lines.clear();
+  Xdotool("key Escape");
+  Xdotool("key shift+Escape");
+  Xdotool("key a");
+  std::erase_if(events.lines, [](const std::string& line) { return line.starts_with("KeyDown 16"); });
+  EXPECT_THAT(events.lines, ElementsAre("KeyDown 27 0", "KeyDown 27 1", "KeyDown 65 0"));
+  EXPECT_TRUE(form->shown());  // Esc never closes the window
+}
+
+// ---- The file list box ----
+
+class FileListTest : public FltkHostTest {
+ protected:
+  void SetUp() override {
+    FltkHostTest::SetUp();
+    folder = fs::temp_directory_path() / ("zorvanta-list-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sub folder");
+  }
+  void TearDown() override { fs::remove_all(folder); }
+  void Touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
+  host::FileListBox& list() { return form->fileListBox("List1"); }
+
+  fs::path folder;
+};
+
+TEST_F(FileListTest, ListsVisibleFilesOnlyInNaturalCaseBlindOrder) {
+  for (const char* name : {"клип 10.avi", "клип 2.avi", "B.mp3", "a.mp3", ".hidden", "Zeta"})
+    Touch(name);
+  list().setPath(folder.string());
+  const auto& entries = dynamic_cast<host::fltk::FileListControl&>(list()).entries();
+  EXPECT_THAT(entries, ElementsAre("a.mp3", "B.mp3", "Zeta", "клип 2.avi", "клип 10.avi"));
+  EXPECT_EQ(list().FileName(), "");
+}
+
+TEST_F(FileListTest, ReadsBackslashesAsSeparatorsAndReportsTheFolder) {
+  Touch("one.wav");
+  std::string windowsStyle = folder.string();
+  for (char& c : windowsStyle)
+    if (c == '/') c = '\\';
+  list().setPath(windowsStyle + "\\\\");
+  EXPECT_EQ(list().Path(), folder.string());
+  const auto& entries = dynamic_cast<host::fltk::FileListControl&>(list()).entries();
+  EXPECT_THAT(entries, ElementsAre("one.wav"));
+}
+
+TEST_F(FileListTest, AFolderThatCannotBeListedKeepsTheOldOne) {
+  Touch("kept.mid");
+  list().setPath(folder.string());
+  for (const fs::path& bad : {folder / "missing", folder / "kept.mid"}) {
+    try {
+      list().setPath(bad.string());
+      ADD_FAILURE() << bad << " was listed";
+    } catch (const host::RuntimeError& error) {
+      EXPECT_EQ(error.number(), host::err::kPathNotFound);
+    }
+    EXPECT_EQ(list().Path(), folder.string());
+    const auto& entries = dynamic_cast<host::fltk::FileListControl&>(list()).entries();
+    EXPECT_THAT(entries, ElementsAre("kept.mid"));
+  }
+}
+
+TEST_F(FileListTest, OddNamesAreListedAndSelectedExactly) {
+  const std::vector<std::string> odd = {"-leading dash", "$(touch pwned)", "a;b", "quote\"s 'x'",
+                                        "@bold", "tab\tname", std::string("bad \xff\xfe bytes")};
+  for (const std::string& name : odd) Touch(name);
+  list().setPath(folder.string());
+  auto& control = dynamic_cast<host::fltk::FileListControl&>(list());
+  ASSERT_EQ(control.entries().size(), odd.size());
+  for (int line = 1; line <= control.size(); ++line) {
+    control.value(line);
+    EXPECT_TRUE(fs::exists(folder / list().FileName())) << list().FileName();
+  }
+}
+
+TEST_F(FileListTest, DoubleClickAndEnterOnTheListReachItsHandler) {
+  Touch("first.wav");
+  Touch("second.wav");
+  ShowMenu();
+  list().setPath(folder.string());
+  form->pictureBox("FrameList").setVisible(true);
+  Pump();
+  auto& control = dynamic_cast<host::fltk::FileListControl&>(list());
+  const int rowY = control.y() - form->y() + 0;  // window coordinates
+  (void)rowY;
+  Xdotool("mousemove " + std::to_string(form->x() + 220) + " " +
+          std::to_string(form->y() + control.y() + 8) + " click --repeat 2 --delay 60 1");
+  EXPECT_EQ(list().FileName(), "first.wav");
+  EXPECT_THAT(events.lines, ElementsAre("DblClick List1"));
+  events.lines.clear();
+  Xdotool("key Down Return");
+  EXPECT_EQ(list().FileName(), "second.wav");
+  EXPECT_THAT(events.lines, ElementsAre("KeyDown 40 0", "KeyDown 13 0", "DblClick List1"));
+}
+
+// ---- Drawing on the window's image ----
+
+TEST_F(FltkHostTest, DrawingLandsInThePersistentImage) {
+  form->setForeColor(0x0000FF);  // red
+  form->setDrawWidth(1);
+  host::runtime().RoundRect(form->hdc(), 10, 10, 110, 60, 20, 20);
+  host::Surface& image = form->surface();
+  EXPECT_EQ(image.at(60, 10), (host::Rgb{255, 0, 0}));   // top edge
+  EXPECT_EQ(image.at(109, 35), (host::Rgb{255, 0, 0}));  // right edge, exclusive bound
+  EXPECT_NE(image.at(10, 10), (host::Rgb{255, 0, 0}));   // the corner is rounded
+  EXPECT_NE(image.at(60, 35), (host::Rgb{255, 0, 0}));   // no fill
+
+  host::TriVertex v[2] = {{0, 0, 0, 0, 0, 0}, {100, 200, -256, 0, 0, 0}};  // red 0 -> 255
+  host::GradientRect mesh{0, 1};
+  host::runtime().GradientFill(form->hdc(), v, 2, &mesh, 1, host::kGradientFillRectH);
+  EXPECT_EQ(image.at(0, 100).r, 0);
+  EXPECT_NEAR(image.at(50, 100).r, 127, 2);
+  EXPECT_NEAR(image.at(99, 100).r, 252, 3);
+}
+
+TEST_F(FltkHostTest, TheRegionOutlivesItsHandle) {
+  host::Rect client;
+  ASSERT_TRUE(host::runtime().GetClientRect(form->hWnd(), client));
+  EXPECT_EQ(client, (host::Rect{0, 0, 640, 480}));
+  const int32_t region = host::runtime().CreateRoundRectRgn(0, 0, 640, 480, 20, 20);
+  EXPECT_EQ(host::runtime().SetWindowRgn(form->hWnd(), region, true), 1);
+  EXPECT_TRUE(host::runtime().DeleteObject(region));
+  EXPECT_FALSE(host::runtime().DeleteObject(region));
+}
+
+}  // namespace
