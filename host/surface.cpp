@@ -34,26 +34,18 @@ Rgb SystemColor(uint32_t index) {
   }
 }
 
-// Distance from point (px, py) to the rounded rectangle's path through the
-// corners (x0, y0) and (x1, y1), corner radii rx, ry.
-double DistanceToPath(double px, double py, double x0, double y0, double x1, double y1, double rx,
+// Signed distance from point (px, py) to the path of the rounded rectangle
+// with corners (x0, y0) and (x1, y1) and corner radii rx, ry: positive
+// inside. Elliptic corners are scaled to circles, close enough for pens.
+double InsideDistance(double px, double py, double x0, double y0, double x1, double y1, double rx,
                       double ry) {
-  const double cx = std::clamp(px, x0 + rx, x1 - rx);
-  const double cy = std::clamp(py, y0 + ry, y1 - ry);
-  const double dx = px - cx, dy = py - cy;
-  const bool inCorner = (px < x0 + rx || px > x1 - rx) && (py < y0 + ry || py > y1 - ry);
-  if (inCorner && rx > 0 && ry > 0) {
-    // Scale the ellipse to a circle of radius r; close enough for pens.
-    const double r = std::min(rx, ry);
-    const double sx = dx * r / rx, sy = dy * r / ry;
-    return std::abs(std::hypot(sx, sy) - r);
-  }
-  // Along a straight side: the distance to the nearer edge line.
-  const double toVertical = std::min(std::abs(px - x0), std::abs(px - x1));
-  const double toHorizontal = std::min(std::abs(py - y0), std::abs(py - y1));
-  const bool between = px >= x0 && px <= x1 && py >= y0 && py <= y1;
-  if (between) return std::min(toVertical, toHorizontal);
-  return std::hypot(std::max({x0 - px, 0.0, px - x1}), std::max({y0 - py, 0.0, py - y1}));
+  const double r = std::max(std::min(rx, ry), 0.0);
+  const double sx = rx > 0 ? r / rx : 1.0, sy = ry > 0 ? r / ry : 1.0;
+  const double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
+  const double qx = std::abs(px - cx) - ((x1 - x0) / 2 - rx);
+  const double qy = std::abs(py - cy) - ((y1 - y0) / 2 - ry);
+  const double outside = std::hypot(std::max(qx, 0.0) * sx, std::max(qy, 0.0) * sy);
+  return -(outside + std::min(std::max(qx, qy), 0.0) - r);
 }
 
 uint8_t Component(int32_t value16) { return static_cast<uint8_t>((value16 & 0xFFFF) >> 8); }
@@ -124,17 +116,21 @@ void Surface::FillBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color)
 void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
                         int32_t ellipseWidth, int32_t ellipseHeight, int penWidth, Rgb pen) {
   if (right <= left || bottom <= top) return;
-  // The path runs through the centres of the outermost pixels.
+  // The path runs through the centres of the outermost pixels; a pen of
+  // even width leans inward by half a pixel.
   const double x0 = left + 0.5, y0 = top + 0.5, x1 = right - 0.5, y1 = bottom - 0.5;
   const double rx = std::min<double>(ellipseWidth, right - left) / 2.0;
   const double ry = std::min<double>(ellipseHeight, bottom - top) / 2.0;
-  const double half = std::max(penWidth, 1) / 2.0;
-  const int reach = static_cast<int>(std::ceil(half)) + 1;
+  const int width = std::max(penWidth, 1);
+  const double half = width / 2.0, lean = width % 2 == 0 ? 0.5 : 0.0;
+  const int reach = width + 1;
   const int rowFrom = std::max(top - reach, 0), rowTo = std::min(bottom + reach, height_);
   const int colFrom = std::max(left - reach, 0), colTo = std::min(right + reach, width_);
   auto paintSpan = [&](int y, int from, int to) {
-    for (int x = std::max(from, colFrom); x < std::min(to, colTo); ++x)
-      if (DistanceToPath(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry) < half) Plot(x, y, pen);
+    for (int x = std::max(from, colFrom); x < std::min(to, colTo); ++x) {
+      const double inside = InsideDistance(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry);
+      if (std::abs(inside - lean) < half) Plot(x, y, pen);
+    }
   };
   for (int y = rowFrom; y < rowTo; ++y) {
     const bool nearTopOrBottom = y < top + ry + reach || y >= bottom - ry - reach;

@@ -155,8 +155,9 @@ TEST_F(FltkHostTest, AClickOnEachHotAreaReachesItsHandlerAndNothingElse) {
     if (name == "FrameList" || name == "List1" || name == "Label1" || name == "Label2") continue;
     events.lines.clear();
     ClickAt(place.x + place.w / 2, place.y + place.h / 2);
-    std::string expected = "Click " + name;
-    if (place.index >= 0) expected += " " + std::to_string(place.index);
+    std::string expected = "Click ";
+    expected.append(name);
+    if (place.index >= 0) expected.append(" ").append(std::to_string(place.index));
     EXPECT_THAT(events.lines, ElementsAre(expected));
   }
 }

@@ -1,6 +1,7 @@
 #include <FL/Fl.H>
-#include <FL/Fl_Bitmap.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
 #include <cmath>
@@ -176,6 +177,7 @@ void FormWindow::ShowCentred() {
   Fl::screen_xywh(sx, sy, sw, sh, 0);
   if (design_.startUpPosition == 2) position(sx + (sw - w()) / 2, sy + (sh - h()) / 2);
   show();
+  ApplyShape();
 }
 
 float FormWindow::Left() const { return static_cast<float>(x()) * kTwipsPerPixel; }
@@ -219,16 +221,31 @@ void FormWindow::Painted() {
 }
 
 void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  const int rowBytes = (w() + 7) / 8;
-  auto* bits = new uchar[static_cast<size_t>(rowBytes) * h()]();
-  for (int y = 0; y < h(); ++y)
-    for (int x = 0; x < w(); ++x)
-      if (InsideRoundRect(x, y, l, t, r, b, ew, eh))
-        bits[y * rowBytes + x / 8] |= static_cast<uchar>(1u << (x % 8));
-  auto mask = std::make_unique<Fl_Bitmap>(bits, w(), h());
-  mask->alloc_array = 1;  // the bitmap frees its bits
-  shape(mask.get());
-  shape_ = std::move(mask);
+  // One rectangle per row of the outline: the rows between the corners
+  // merge into one.
+  outline_.clear();
+  for (int y = std::max(t, 0); y < std::min(b, h()); ++y) {
+    int from = l;
+    while (from < r && !InsideRoundRect(from, y, l, t, r, b, ew, eh)) ++from;
+    const int to = l + r - from;  // the outline is symmetric
+    if (from >= to) continue;
+    XRectangle row{static_cast<short>(from), static_cast<short>(y),
+                   static_cast<unsigned short>(to - from), 1};
+    if (!outline_.empty() && outline_.back().x == row.x && outline_.back().width == row.width &&
+        outline_.back().y + outline_.back().height == row.y) {
+      ++outline_.back().height;
+    } else {
+      outline_.push_back(row);
+    }
+  }
+  shaped_ = true;
+  ApplyShape();
+}
+
+void FormWindow::ApplyShape() {
+  if (!shaped_ || !shown()) return;
+  XShapeCombineRectangles(fl_display, fl_xid(this), ShapeBounding, 0, 0, outline_.data(),
+                          static_cast<int>(outline_.size()), ShapeSet, Unsorted);
 }
 
 Label& FormWindow::label(std::string_view name, std::optional<int16_t> index) {

@@ -6,6 +6,7 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_RGB_Image.H>
+#include <X11/Xlib.h>
 
 #include <map>
 #include <memory>
@@ -151,6 +152,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   void RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh);
   void GradientFill(const TriVertex& from, const TriVertex& to, bool vertical);
   void SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh);
+  void ApplyShape();
 
   // Pointer shapes: the control under the mouse decides, else the window.
   void UpdatePointer();
@@ -189,7 +191,8 @@ class FormWindow final : public Fl_Double_Window, public Form {
   std::unique_ptr<Fl_RGB_Image> hand_;
   int handX_ = 0, handY_ = 0;
   std::vector<std::unique_ptr<Fl_RGB_Image>> icons_;
-  std::unique_ptr<Fl_Image> shape_;
+  std::vector<XRectangle> outline_;  // the window's shape, kept for its lifetime
+  bool shaped_ = false;
   std::vector<Fl_Widget*> controls_;
   std::map<std::pair<std::string, int>, Fl_Widget*> byName_;
 };

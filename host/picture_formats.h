@@ -1,0 +1,43 @@
+// Readers for the three Windows picture files the window is built with: the
+// 24-bit background bitmap, the three-image icon and the hand cursor. They
+// accept exactly the forms the program ships and refuse anything else with a
+// run-time error, so a damaged file is reported rather than misdrawn.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "host/design.h"
+
+namespace host {
+
+namespace err {
+constexpr int32_t kInvalidPicture = 481;
+}  // namespace err
+
+// Top-down rows of red, green, blue, alpha.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<uint8_t> rgba;
+};
+
+struct CursorPicture {
+  Picture image;
+  int hotX = 0, hotY = 0;
+};
+
+constexpr int kBackgroundWidth = 640;
+constexpr int kBackgroundHeight = 480;
+constexpr std::array<int, 3> kIconSizes = {16, 32, 48};
+constexpr int kCursorSize = 32;
+
+// A bottom-up, uncompressed 24-bit bitmap of 640 x 480; fully opaque.
+Picture ReadBackground(Bytes file);
+// The icon's 16, 32 and 48 pixel images, in that order; clear pixels of the
+// mask get alpha 0.
+std::vector<Picture> ReadIcon(Bytes file);
+// One 32 x 32 black-and-white image and its hot spot.
+CursorPicture ReadCursor(Bytes file);
+
+}  // namespace host
