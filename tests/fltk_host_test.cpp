@@ -6,6 +6,8 @@
 // After the test framework: X11's macros would clash with it.
 #include <FL/Fl.H>
 #include <FL/x.H>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "app/assets.h"
 #include "app/form1_design.h"
+#include "host/picture_formats.h"
 #include "host/fltk/internal.h"
 
 namespace {
@@ -321,6 +325,63 @@ TEST_F(FltkHostTest, TheRegionOutlivesItsHandle) {
   EXPECT_EQ(host::runtime().SetWindowRgn(form->hWnd(), region, true), 1);
   EXPECT_TRUE(host::runtime().DeleteObject(region));
   EXPECT_FALSE(host::runtime().DeleteObject(region));
+}
+
+// ---- The face and the pointer ----
+
+struct PointerShape {
+  int width, height, hotX, hotY;
+};
+
+PointerShape CurrentPointer() {
+  XFixesCursorImage* image = XFixesGetCursorImage(fl_display);
+  const PointerShape shape{image->width, image->height, image->xhot, image->yhot};
+  XFree(image);
+  return shape;
+}
+
+TEST_F(FltkHostTest, TheScreenShowsThePictureUnscaledAwayFromTheFrame) {
+  ShowMenu();
+  const host::Picture picture = host::ReadBackground(app::assets::Background());
+  XImage* shot = XGetImage(fl_display, RootWindow(fl_display, fl_screen), form->x(), form->y(),
+                           640, 480, AllPlanes, ZPixmap);
+  ASSERT_NE(shot, nullptr);
+  constexpr int kFrame = 7;  // the outlines and the rings
+  int differing = 0;
+  for (int y = kFrame; y < 480 - kFrame; ++y)
+    for (int x = kFrame; x < 640 - kFrame; ++x) {
+      const unsigned long pixel = XGetPixel(shot, x, y);
+      const uint8_t* expected = &picture.rgba[(static_cast<size_t>(y) * 640 + x) * 4];
+      if (((pixel >> 16) & 0xFF) != expected[0] || ((pixel >> 8) & 0xFF) != expected[1] ||
+          (pixel & 0xFF) != expected[2])
+        ++differing;
+    }
+  XDestroyImage(shot);
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(FltkHostTest, TheHandWithItsFingertipHotSpotShowsOverHotAreasOnly) {
+  ShowMenu();
+  const host::CursorPicture hand = host::ReadCursor(app::assets::HandCursor());
+  auto pointAt = [&](int x, int y) {
+    Xdotool("mousemove " + std::to_string(form->x() + x) + " " + std::to_string(form->y() + y));
+    return CurrentPointer();
+  };
+  for (auto [x, y] : {std::pair{536, 47}, {618, 17}, {110, 437}, {97, 187}}) {
+    const PointerShape over = pointAt(x, y);
+    EXPECT_EQ(over.width, hand.image.width);
+    EXPECT_EQ(over.hotX, 5);
+    EXPECT_EQ(over.hotY, 0);
+  }
+  const PointerShape background = pointAt(320, 450);
+  EXPECT_FALSE(background.hotX == 5 && background.hotY == 0 &&
+               background.width == hand.image.width);
+
+  form->pictureBox("FrameList").setVisible(true);
+  const PointerShape mark = pointAt(468, 44);
+  EXPECT_EQ(mark.hotX, 5);
+  const PointerShape title = pointAt(300, 45);
+  EXPECT_NE(title.hotX, 5);
 }
 
 }  // namespace

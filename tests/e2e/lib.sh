@@ -52,7 +52,7 @@ install_opener() {
   cat >"$E2E_ROOT/bin/xdg-open" <<OPENER
 #!/bin/sh
 printf '%s\n' "\$*" >>"$OPEN_LOG"
-exit \${OPENER_STATUS:-0}
+exit \$(cat "$E2E_ROOT/opener-status" 2>/dev/null || echo 0)
 OPENER
   chmod +x "$E2E_ROOT/bin/xdg-open"
   export PATH=$E2E_ROOT/bin:$PATH
@@ -126,10 +126,17 @@ wait_for_message() {
   return 1
 }
 
+# Presses the message box's OK button, at the middle of its bottom row.
 close_message() {
-  local box
+  local box info x y w h
   box=$(message_window)
   [[ -n "$box" ]] || return 1
-  xdotool key --window "$box" Return
+  info=$(xwininfo -id "$box")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  w=$(awk '/Width:/ {print $2}' <<<"$info")
+  h=$(awk '/Height:/ {print $2}' <<<"$info")
+  xdotool mousemove $((x + w / 2)) $((y + h - 33)) click 1
   sleep 0.3
+  [[ -z "$(message_window)" ]]
 }
