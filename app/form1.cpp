@@ -88,8 +88,8 @@ void Form1::DblClick(std::string_view control) {
 // ---- The window ----
 
 void Form1::Form_Load() {
-  toolkit::DecorateWindow(window_, kBorderWidth, kBaseColor, kRoundCorners,
-                          kPaintBackground, kPlainBackground, kRimWidth);
+  toolkit::DecorateWindow(window_, kBorderWidth, kBaseColor, kRoundCorners, kPaintBackground,
+                          kPlainBackground, kRimWidth);
 }
 
 void Form1::Form_KeyDown(int16_t keyCode, int16_t /*shift*/) {

@@ -19,8 +19,8 @@ constexpr int16_t kCyrillic = 204;
 constexpr int16_t kBold = 700;
 
 // A transparent, captionless label over a painted entry of the picture.
-ControlDesign HotArea(std::string_view name, std::optional<int16_t> index,
-                      host::TwipsRect rect, int16_t tabIndex) {
+ControlDesign HotArea(std::string_view name, std::optional<int16_t> index, host::TwipsRect rect,
+                      int16_t tabIndex) {
   return ControlDesign{
       .name = name,
       .type = ControlType::Label,

@@ -6,7 +6,6 @@
 #include "host/fltk/application.h"
 
 int main() {
-  return host::fltk::Run(app::Form1Design(), [](host::Form& window) {
-    return std::make_unique<app::Form1>(window);
-  });
+  return host::fltk::Run(app::Form1Design(),
+                         [](host::Form& window) { return std::make_unique<app::Form1>(window); });
 }

@@ -125,8 +125,7 @@ class FileListBox : public Extent {
 // A name the design lacks raises a run-time error.
 class Form : public Window {
  public:
-  virtual Label& label(std::string_view name,
-                       std::optional<int16_t> index = std::nullopt) = 0;
+  virtual Label& label(std::string_view name, std::optional<int16_t> index = std::nullopt) = 0;
   virtual PictureBox& pictureBox(std::string_view name) = 0;
   virtual FileListBox& fileListBox(std::string_view name) = 0;
 
@@ -174,23 +173,18 @@ constexpr int32_t kShowNormal = 1;
 class Platform {
  public:
   virtual bool GetClientRect(int32_t hWnd, Rect& rect) = 0;
-  virtual int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right,
-                                     int32_t bottom, int32_t ellipseWidth,
-                                     int32_t ellipseHeight) = 0;
+  virtual int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                                     int32_t ellipseWidth, int32_t ellipseHeight) = 0;
   virtual int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) = 0;
   virtual bool DeleteObject(int32_t handle) = 0;
-  virtual bool RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right,
-                         int32_t bottom, int32_t ellipseWidth,
-                         int32_t ellipseHeight) = 0;
-  virtual bool GradientFill(int32_t hdc, const TriVertex* vertices,
-                            uint32_t vertexCount, const GradientRect* mesh,
-                            uint32_t meshCount, uint32_t mode) = 0;
+  virtual bool RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                         int32_t ellipseWidth, int32_t ellipseHeight) = 0;
+  virtual bool GradientFill(int32_t hdc, const TriVertex* vertices, uint32_t vertexCount,
+                            const GradientRect* mesh, uint32_t meshCount, uint32_t mode) = 0;
   // Hands a document or address to the desktop. Texts are UTF-8.
   virtual intptr_t ShellExecute(int32_t ownerWindow, std::string_view operation,
-                                std::string_view file,
-                                std::string_view parameters,
-                                std::string_view directory,
-                                int32_t showCommand) = 0;
+                                std::string_view file, std::string_view parameters,
+                                std::string_view directory, int32_t showCommand) = 0;
 
  protected:
   ~Platform() = default;

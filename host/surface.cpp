@@ -58,8 +58,8 @@ Rgb ResolveColor(Color color) {
   return FromBgr(bits);
 }
 
-bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
-                     int32_t bottom, int32_t ellipseWidth, int32_t ellipseHeight) {
+bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                     int32_t ellipseWidth, int32_t ellipseHeight) {
   if (x < left || x >= right || y < top || y >= bottom) return false;
   const double rx = std::min(ellipseWidth, right - left) / 2.0;
   const double ry = std::min(ellipseHeight, bottom - top) / 2.0;
@@ -157,8 +157,8 @@ void Surface::GradientFill(const TriVertex& from, const TriVertex& to, bool vert
     for (int x = left; x < right; ++x) {
       const int offset = vertical ? y - from.y : x - from.x;
       const double t = span == 0 ? 0.0 : static_cast<double>(offset) / span;
-      Plot(x, y, Rgb{mix(from.Red, to.Red, t), mix(from.Green, to.Green, t),
-                     mix(from.Blue, to.Blue, t)});
+      Plot(x, y,
+           Rgb{mix(from.Red, to.Red, t), mix(from.Green, to.Green, t), mix(from.Blue, to.Blue, t)});
     }
   }
 }

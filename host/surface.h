@@ -20,8 +20,8 @@ Rgb ResolveColor(Color color);
 
 // Whether pixel (x, y) lies inside the rounded rectangle left..right-1,
 // top..bottom-1 whose corners are quarter ellipses of the given size.
-bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
-                     int32_t bottom, int32_t ellipseWidth, int32_t ellipseHeight);
+bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                     int32_t ellipseWidth, int32_t ellipseHeight);
 
 class Surface {
  public:
@@ -37,8 +37,8 @@ class Surface {
   void FillBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color);
   // The outline of a rounded rectangle with a pen of penWidth pixels centred
   // on the path through the outermost pixels left..right-1, top..bottom-1.
-  void RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                 int32_t ellipseWidth, int32_t ellipseHeight, int penWidth, Rgb pen);
+  void RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ellipseWidth,
+                 int32_t ellipseHeight, int penWidth, Rgb pen);
   // A rectangle whose 16-bit components change linearly from the first
   // corner's vertex to the second's, down (vertical) or across.
   void GradientFill(const TriVertex& from, const TriVertex& to, bool vertical);

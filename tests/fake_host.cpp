@@ -70,8 +70,7 @@ std::string FileListBox::Path() const {
 void FileListBox::setPath(std::string_view folder) {
   log_.push_back(name_ + ".Path=" + std::string(folder));
   const auto found = folders.find(std::string(folder));
-  if (found == folders.end())
-    throw host::RuntimeError(host::err::kPathNotFound, "Путь не найден");
+  if (found == folders.end()) throw host::RuntimeError(host::err::kPathNotFound, "Путь не найден");
   path = folder;
   entries = found->second;
   selected.clear();
@@ -171,8 +170,8 @@ void Window::setMousePointer(int32_t pointer) {
   mousePointer = pointer;
 }
 void Window::LineBox(float x1, float y1, float x2, float y2, host::Color color) {
-  log_.push_back(name_ + ".Line(" + Number(x1) + "," + Number(y1) + "," + Number(x2) +
-                 "," + Number(y2) + "," + Hex(color) + ",BF)");
+  log_.push_back(name_ + ".Line(" + Number(x1) + "," + Number(y1) + "," + Number(x2) + "," +
+                 Number(y2) + "," + Hex(color) + ",BF)");
 }
 void Window::Refresh() { log_.push_back(name_ + ".Refresh()"); }
 
@@ -210,8 +209,7 @@ int32_t Runtime::CreateRoundRectRgn(int32_t l, int32_t t, int32_t r, int32_t b, 
 }
 
 int32_t Runtime::SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) {
-  log_.push_back("SetWindowRgn(" + Number(hWnd) + "," + Number(region) + "," + Bool(redraw) +
-                 ")");
+  log_.push_back("SetWindowRgn(" + Number(hWnd) + "," + Number(region) + "," + Bool(redraw) + ")");
   return 1;
 }
 
@@ -222,8 +220,8 @@ bool Runtime::DeleteObject(int32_t handle) {
 
 bool Runtime::RoundRect(int32_t dc, int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew,
                         int32_t eh) {
-  log_.push_back("RoundRect(" + Number(dc) + "," + Number(l) + "," + Number(t) + "," +
-                 Number(r) + "," + Number(b) + "," + Number(ew) + "," + Number(eh) + ")");
+  log_.push_back("RoundRect(" + Number(dc) + "," + Number(l) + "," + Number(t) + "," + Number(r) +
+                 "," + Number(b) + "," + Number(ew) + "," + Number(eh) + ")");
   return true;
 }
 
@@ -233,8 +231,8 @@ bool Runtime::GradientFill(int32_t dc, const host::TriVertex* vertices, uint32_t
   lastVertices.assign(vertices, vertices + vertexCount);
   for (uint32_t i = 0; i < vertexCount; ++i) {
     const host::TriVertex& v = vertices[i];
-    line += ",{" + Number(v.x) + "," + Number(v.y) + "," + Number(v.Red) + "," +
-            Number(v.Green) + "," + Number(v.Blue) + "," + Number(v.Alpha) + "}";
+    line += ",{" + Number(v.x) + "," + Number(v.y) + "," + Number(v.Red) + "," + Number(v.Green) +
+            "," + Number(v.Blue) + "," + Number(v.Alpha) + "}";
   }
   line += "," + Number(vertexCount);
   for (uint32_t i = 0; i < meshCount; ++i)
@@ -244,12 +242,12 @@ bool Runtime::GradientFill(int32_t dc, const host::TriVertex* vertices, uint32_t
   return true;
 }
 
-intptr_t Runtime::ShellExecute(int32_t owner, std::string_view operation,
-                               std::string_view file, std::string_view parameters,
-                               std::string_view directory, int32_t showCommand) {
+intptr_t Runtime::ShellExecute(int32_t owner, std::string_view operation, std::string_view file,
+                               std::string_view parameters, std::string_view directory,
+                               int32_t showCommand) {
   log_.push_back("ShellExecute(" + Number(owner) + "," + std::string(operation) + "," +
-                 std::string(file) + "," + std::string(parameters) + "," +
-                 std::string(directory) + "," + Number(showCommand) + ")");
+                 std::string(file) + "," + std::string(parameters) + "," + std::string(directory) +
+                 "," + Number(showCommand) + ")");
   return 42;
 }
 
@@ -268,9 +266,7 @@ float Runtime::TwipsPerPixelY() const {
   return twipsPerPixelY;
 }
 
-void Runtime::MsgBox(std::string_view text) {
-  log_.push_back("MsgBox(" + std::string(text) + ")");
-}
+void Runtime::MsgBox(std::string_view text) { log_.push_back("MsgBox(" + std::string(text) + ")"); }
 
 void Runtime::End() { log_.push_back("End()"); }
 

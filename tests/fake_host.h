@@ -27,8 +27,7 @@ std::string Number(double value);
 
 class Extent : public host::Extent {
  public:
-  Extent(Log& log, std::string name, float left, float top, float width,
-         float height);
+  Extent(Log& log, std::string name, float left, float top, float width, float height);
   float Left() const override;
   float Top() const override;
   float Width() const override;
@@ -123,12 +122,10 @@ class Window : public host::Form {
   void setTop(float twips) override;
   void Move(float newLeft, float newTop) override;
   void setMousePointer(int32_t pointer) override;
-  void LineBox(float x1, float y1, float x2, float y2,
-               host::Color color) override;
+  void LineBox(float x1, float y1, float x2, float y2, host::Color color) override;
   void Refresh() override;
 
-  host::Label& label(std::string_view name,
-                     std::optional<int16_t> index) override;
+  host::Label& label(std::string_view name, std::optional<int16_t> index) override;
   host::PictureBox& pictureBox(std::string_view name) override;
   host::FileListBox& fileListBox(std::string_view name) override;
 
@@ -159,20 +156,16 @@ class Runtime : public host::Runtime {
   ~Runtime();
 
   bool GetClientRect(int32_t hWnd, host::Rect& rect) override;
-  int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right,
-                             int32_t bottom, int32_t ellipseWidth,
-                             int32_t ellipseHeight) override;
+  int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                             int32_t ellipseWidth, int32_t ellipseHeight) override;
   int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) override;
   bool DeleteObject(int32_t handle) override;
-  bool RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right,
-                 int32_t bottom, int32_t ellipseWidth,
-                 int32_t ellipseHeight) override;
-  bool GradientFill(int32_t hdc, const host::TriVertex* vertices,
-                    uint32_t vertexCount, const host::GradientRect* mesh,
-                    uint32_t meshCount, uint32_t mode) override;
-  intptr_t ShellExecute(int32_t ownerWindow, std::string_view operation,
-                        std::string_view file, std::string_view parameters,
-                        std::string_view directory,
+  bool RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                 int32_t ellipseWidth, int32_t ellipseHeight) override;
+  bool GradientFill(int32_t hdc, const host::TriVertex* vertices, uint32_t vertexCount,
+                    const host::GradientRect* mesh, uint32_t meshCount, uint32_t mode) override;
+  intptr_t ShellExecute(int32_t ownerWindow, std::string_view operation, std::string_view file,
+                        std::string_view parameters, std::string_view directory,
                         int32_t showCommand) override;
   std::string AppPath() const override;
   float TwipsPerPixelX() const override;

@@ -17,8 +17,8 @@
 
 #include "app/assets.h"
 #include "app/form1_design.h"
-#include "host/picture_formats.h"
 #include "host/fltk/internal.h"
+#include "host/picture_formats.h"
 
 namespace {
 
@@ -103,8 +103,8 @@ struct Expected {
 
 // Places in the window, the panel's controls inside its one-pixel frame.
 constexpr Expected kPlaces[] = {
-    {"FrameList", -1, 183, 33, 299, 388}, {"List1", -1, 188, 63, 289, 353},
-    {"Label2", -1, 461, 32, 15, 29},      {"Label1", -1, 187, 39, 270, 19},
+    {"FrameList", -1, 183, 33, 299, 388},     {"List1", -1, 188, 63, 289, 353},
+    {"Label2", -1, 461, 32, 15, 29},          {"Label1", -1, 187, 39, 270, 19},
     {"QuorrelButtons", -1, 59, 420, 102, 35}, {"ListsButtons", 3, 27, 267, 146, 30},
     {"ListsButtons", 2, 24, 235, 164, 30},    {"ListsButtons", 1, 23, 202, 146, 30},
     {"ListsButtons", 0, 24, 172, 146, 30},    {"AnonsButtons", 5, 454, 191, 164, 30},
@@ -122,8 +122,10 @@ TEST_F(FltkHostTest, BuildsEveryControlOfTheDesignInItsPlace) {
     for (const Fl_Widget* widget : controls) {
       const host::ControlDesign* d = nullptr;
       if (auto* label = dynamic_cast<const host::fltk::LabelControl*>(widget)) d = &label->design();
-      if (auto* box = dynamic_cast<const host::fltk::PictureBoxControl*>(widget)) d = &box->design();
-      if (auto* list = dynamic_cast<const host::fltk::FileListControl*>(widget)) d = &list->design();
+      if (auto* box = dynamic_cast<const host::fltk::PictureBoxControl*>(widget))
+        d = &box->design();
+      if (auto* list = dynamic_cast<const host::fltk::FileListControl*>(widget))
+        d = &list->design();
       ASSERT_NE(d, nullptr);
       if (d->name == place.name && d->index.value_or(-1) == place.index) found = widget;
     }
@@ -206,7 +208,8 @@ TEST_F(FltkHostTest, KeysReachTheWindowBeforeTheFocusedList) {
   Xdotool("key Escape");
   Xdotool("key shift+Escape");
   Xdotool("key a");
-  std::erase_if(events.lines, [](const std::string& line) { return line.starts_with("KeyDown 16"); });
+  std::erase_if(events.lines,
+                [](const std::string& line) { return line.starts_with("KeyDown 16"); });
   EXPECT_THAT(events.lines, ElementsAre("KeyDown 27 0", "KeyDown 27 1", "KeyDown 65 0"));
   EXPECT_TRUE(form->shown());  // Esc never closes the window
 }
@@ -265,8 +268,13 @@ TEST_F(FileListTest, AFolderThatCannotBeListedKeepsTheOldOne) {
 }
 
 TEST_F(FileListTest, OddNamesAreListedAndSelectedExactly) {
-  const std::vector<std::string> odd = {"-leading dash", "$(touch pwned)", "a;b", "quote\"s 'x'",
-                                        "@bold", "tab\tname", std::string("bad \xff\xfe bytes")};
+  const std::vector<std::string> odd = {"-leading dash",
+                                        "$(touch pwned)",
+                                        "a;b",
+                                        "quote\"s 'x'",
+                                        "@bold",
+                                        "tab\tname",
+                                        std::string("bad \xff\xfe bytes")};
   for (const std::string& name : odd) Touch(name);
   list().setPath(folder.string());
   auto& control = dynamic_cast<host::fltk::FileListControl&>(list());
@@ -343,8 +351,8 @@ PointerShape CurrentPointer() {
 TEST_F(FltkHostTest, TheScreenShowsThePictureUnscaledAwayFromTheFrame) {
   ShowMenu();
   const host::Picture picture = host::ReadBackground(app::assets::Background());
-  XImage* shot = XGetImage(fl_display, RootWindow(fl_display, fl_screen), form->x(), form->y(),
-                           640, 480, AllPlanes, ZPixmap);
+  XImage* shot = XGetImage(fl_display, RootWindow(fl_display, fl_screen), form->x(), form->y(), 640,
+                           480, AllPlanes, ZPixmap);
   ASSERT_NE(shot, nullptr);
   constexpr int kFrame = 7;  // the outlines and the rings
   int differing = 0;

@@ -16,9 +16,7 @@ using ::testing::IsEmpty;
 constexpr const char* kHide = "FrameList.Visible=False";
 constexpr const char* kShow = "FrameList.Visible=True";
 
-std::string Opened(const std::string& file) {
-  return "ShellExecute(0,open," + file + ",,,1)";
-}
+std::string Opened(const std::string& file) { return "ShellExecute(0,open," + file + ",,,1)"; }
 
 class Form1Test : public ::testing::Test {
  protected:
@@ -44,8 +42,7 @@ TEST_F(Form1Test, EachEpisodeHidesThePanelThenOpensItsFileBesideTheProgram) {
   for (int16_t index = 0; index <= 4; ++index) {
     log.clear();
     form.Click("PartsButtons", index);
-    const std::string file =
-        "/disc\\Zorvanta - серия " + std::to_string(index + 1) + ".avi";
+    const std::string file = "/disc\\Zorvanta - серия " + std::to_string(index + 1) + ".avi";
     EXPECT_THAT(log, ElementsAre(kHide, "App.Path?", Opened(file)));
   }
 }
@@ -70,8 +67,8 @@ TEST_F(Form1Test, TrailerOpensTheSameFileWhateverTheIndex) {
   for (int16_t index : {5, 0, -1}) {
     log.clear();
     form.Click("AnonsButtons", index);
-    EXPECT_THAT(log, ElementsAre(kHide, "App.Path?",
-                                 Opened("/disc\\Zorvanta - анонс фильма 2005.avi")));
+    EXPECT_THAT(log,
+                ElementsAre(kHide, "App.Path?", Opened("/disc\\Zorvanta - анонс фильма 2005.avi")));
   }
 }
 
@@ -166,8 +163,8 @@ TEST_F(Form1Test, ADoubleClickOpensTheSelectedFileAndLeavesThePanelShown) {
   window.list1.selected = "b 2.mp3";
   log.clear();
   form.DblClick("List1");
-  EXPECT_THAT(log, ElementsAre("List1.FileName?", "List1.Path?",
-                               Opened("/disc\\Audio Music\\b 2.mp3")));
+  EXPECT_THAT(log,
+              ElementsAre("List1.FileName?", "List1.Path?", Opened("/disc\\Audio Music\\b 2.mp3")));
   EXPECT_TRUE(window.frameList.visible);
 }
 
@@ -215,8 +212,8 @@ TEST_F(Form1Test, DraggingMovesTheWindowByThePointersPathInTwips) {
   form.MouseDown(1, 0, 1500, 750);
   log.clear();
   form.MouseMove(1, 0, 1650, 675);
-  EXPECT_THAT(log, ElementsAre("Form1.Scalemode?", "Form1.Left?", "Form1.Top?",
-                               "Form1.Move(3150,1425)"));
+  EXPECT_THAT(
+      log, ElementsAre("Form1.Scalemode?", "Form1.Left?", "Form1.Top?", "Form1.Move(3150,1425)"));
   log.clear();
   form.MouseUp(1, 0, 1650, 675);
   EXPECT_THAT(log, ElementsAre("Form1.MousePointer=0"));

@@ -47,9 +47,8 @@ int KeyPreview(int event, Fl_Window* window) {
     auto* form = dynamic_cast<FormWindow*>(window->top_window());
     if (form && form->design().keyPreview && form->events()) {
       const int state = Fl::event_state();
-      const auto shift = static_cast<int16_t>(((state & FL_SHIFT) ? 1 : 0) |
-                                              ((state & FL_CTRL) ? 2 : 0) |
-                                              ((state & FL_ALT) ? 4 : 0));
+      const auto shift = static_cast<int16_t>(
+          ((state & FL_SHIFT) ? 1 : 0) | ((state & FL_CTRL) ? 2 : 0) | ((state & FL_ALT) ? 4 : 0));
       Deliver([&] { form->events()->KeyDown(KeyCode(Fl::event_key()), shift); });
     }
   }

@@ -13,7 +13,7 @@ namespace host::fltk {
 
 namespace {
 
-constexpr int kDefaultFontPixels = 13;  // the list's and untitled labels' face
+constexpr int kDefaultFontPixels = 13;           // the list's and untitled labels' face
 constexpr Fl_Color kListSelection = 0x33408000;  // steel blue under white text
 
 Fl_Font FontOf(const ControlDesign& design) {
@@ -160,8 +160,8 @@ int PictureBoxControl::handle(int event) {
 
 // ---- The file list box ----
 
-FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, int x, int y,
-                                 int w, int h)
+FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, int x, int y, int w,
+                                 int h)
     : Fl_Hold_Browser(x, y, w, h), form_(form), design_(design) {
   box(design.borderStyle ? FL_BORDER_BOX : FL_DOWN_BOX);
   color(ToFlColor(design.backColor));

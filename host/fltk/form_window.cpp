@@ -46,8 +46,8 @@ int16_t ShiftState() {
 bool IsWindowed(const ControlDesign& design) { return design.type != ControlType::Label; }
 
 std::unique_ptr<Fl_RGB_Image> ImageOf(const Picture& picture) {
-  auto image = std::make_unique<Fl_RGB_Image>(picture.rgba.data(), picture.width,
-                                              picture.height, 4);
+  auto image =
+      std::make_unique<Fl_RGB_Image>(picture.rgba.data(), picture.width, picture.height, 4);
   // Own a copy: the decoded pixels are temporaries.
   return std::unique_ptr<Fl_RGB_Image>(static_cast<Fl_RGB_Image*>(image->copy()));
 }
@@ -128,8 +128,8 @@ void FormWindow::BuildControls() {
       const ControlDesign& control = design_.controls[i];
       if (IsWindowed(control) != windowed) continue;
       Fl_Widget* widget = byName_.at({std::string(control.name), control.index.value_or(-1)});
-      Fl_Group* parent = control.container.empty() ? static_cast<Fl_Group*>(this)
-                                                   : ContainerOf(control);
+      Fl_Group* parent =
+          control.container.empty() ? static_cast<Fl_Group*>(this) : ContainerOf(control);
       parent->add(widget);
       if (!control.visible) widget->hide();
     }
@@ -142,7 +142,8 @@ void FormWindow::BuildControls() {
 PictureBoxControl* FormWindow::ContainerOf(const ControlDesign& control) const {
   const auto found = byName_.find({std::string(control.container), -1});
   auto* panel = found == byName_.end() ? nullptr : dynamic_cast<PictureBoxControl*>(found->second);
-  if (!panel) throw RuntimeError(err::kInvalidProperty, "Нет контейнера " + std::string(control.container));
+  if (!panel)
+    throw RuntimeError(err::kInvalidProperty, "Нет контейнера " + std::string(control.container));
   return panel;
 }
 
@@ -282,8 +283,8 @@ float FormWindow::EventY() const {
 Fl_Widget* FormWindow::ControlAt(int px, int py) const {
   for (int i = children() - 1; i >= 0; --i) {
     Fl_Widget* child = this->child(i);
-    if (child->visible() && px >= child->x() && px < child->x() + child->w() &&
-        py >= child->y() && py < child->y() + child->h())
+    if (child->visible() && px >= child->x() && px < child->x() + child->w() && py >= child->y() &&
+        py < child->y() + child->h())
       return child;
   }
   return nullptr;

@@ -7,12 +7,12 @@
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_RGB_Image.H>
 #include <X11/Xlib.h>
+#include <sys/types.h>
 
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "host/design.h"
