@@ -9,6 +9,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -58,10 +59,11 @@ class RecordingEvents : public host::FormEvents {
   std::vector<std::string> moves;
 };
 
+// Lets the host handle events for a while, as its event loop would.
 void Pump(double seconds = 0.15) {
   XSync(fl_display, False);
-  const double until = seconds;
-  for (double waited = 0; waited < until; waited += 0.01) Fl::wait(0.01);
+  const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (std::chrono::steady_clock::now() < until) Fl::wait(0.01);
 }
 
 class FltkHostTest : public ::testing::Test {
@@ -390,6 +392,150 @@ TEST_F(FltkHostTest, TheHandWithItsFingertipHotSpotShowsOverHotAreasOnly) {
   EXPECT_EQ(mark.hotX, 5);
   const PointerShape title = pointAt(300, 45);
   EXPECT_NE(title.hotX, 5);
+}
+
+// ---- Ending, and the opener ----
+
+// Counts the message boxes that open, closing each as a user would.
+int messagesSeen = 0;
+
+void CloseMessages(void*) {
+  if (Fl_Window* box = Fl::modal()) {
+    ++messagesSeen;
+    box->hide();
+  }
+  Fl::repeat_timeout(0.05, CloseMessages);
+}
+
+void WatchForMessages() {
+  messagesSeen = 0;
+  Fl::add_timeout(0.05, CloseMessages);
+}
+
+void StopWatchingForMessages() { Fl::remove_timeout(CloseMessages); }
+
+// Closes whatever message box is open a moment after it appears.
+void CloseMessageBoxSoon() {
+  Fl::add_timeout(0.3, [](void*) {
+    if (Fl_Window* box = Fl::modal()) box->hide();
+  });
+}
+
+// Any handler call ends the process with a status the tests can tell apart.
+class ForbiddenEvents : public RecordingEvents {
+ public:
+  void Load() override { std::_Exit(3); }
+  void MouseDown(int16_t, int16_t, float, float) override { std::_Exit(3); }
+  void MouseMove(int16_t, int16_t, float, float) override {}
+};
+
+TEST_F(FltkHostTest, AnUntrappedErrorIsReportedAndEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        CloseMessageBoxSoon();
+        host::fltk::Deliver([] { throw host::RuntimeError(host::err::kOverflow, "Переполнение"); });
+      },
+      ::testing::ExitedWithCode(1), "Ошибка выполнения 6");
+}
+
+TEST_F(FltkHostTest, TheWindowManagersCloseEndsTheProgramWithoutItsCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        ForbiddenEvents forbidden;
+        form->setEvents(&forbidden);
+        ShowMenu();
+        XEvent close{};
+        close.xclient.type = ClientMessage;
+        close.xclient.window = fl_xid(form);
+        close.xclient.message_type = XInternAtom(fl_display, "WM_PROTOCOLS", False);
+        close.xclient.format = 32;
+        close.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(fl_display, "WM_DELETE_WINDOW", False));
+        XSendEvent(fl_display, fl_xid(form), False, NoEventMask, &close);
+        Pump(2);
+        std::_Exit(4);  // still running
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+class OpenerTest : public FltkHostTest {
+ protected:
+  void SetUp() override {
+    FltkHostTest::SetUp();
+    root = fs::temp_directory_path() / ("zorvanta-open-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "Audio Music");
+    log = root / "opened";
+    const fs::path opener = root / "bin" / "xdg-open";
+    std::ofstream(opener) << "#!/bin/sh\nprintf '%s\\0' \"$@\" >> '" << log.string()
+                          << "'\nexit $(cat '" << (root / "status").string()
+                          << "' 2>/dev/null || echo 0)\n";
+    fs::permissions(opener, fs::perms::owner_all);
+    savedPath = std::getenv("PATH");
+    setenv("PATH", ((root / "bin").string() + ":" + savedPath).c_str(), 1);
+  }
+  void TearDown() override {
+    setenv("PATH", savedPath.c_str(), 1);
+    fs::remove_all(root);
+  }
+  // Every argument the opener was given, in order.
+  std::vector<std::string> Opened(size_t expected) {
+    for (int tries = 0; tries < 100; ++tries) {
+      std::ifstream in(log, std::ios::binary);
+      std::vector<std::string> arguments;
+      for (std::string argument; std::getline(in, argument, '\0');) arguments.push_back(argument);
+      if (arguments.size() >= expected) return arguments;
+      Pump(0.05);
+    }
+    return {};
+  }
+
+  fs::path root, log;
+  std::string savedPath;
+};
+
+TEST_F(OpenerTest, AnyNameReachesTheOpenerAsOneExactArgument) {
+  const std::vector<std::string> odd = {"-leading dash.mp3", "$(touch pwned).wav",
+                                        "a;b|c&.mid",        "quote\"s 'x'.avi",
+                                        "клип 2.avi",        std::string("bad \xff\xfe bytes.wav")};
+  std::vector<std::string> expected;
+  for (const std::string& name : odd) {
+    std::ofstream(root / "Audio Music" / name) << "x";
+    const std::string written = root.string() + "\\Audio Music\\" + name;  // as the menu joins it
+    EXPECT_GT(host::runtime().ShellExecute(0, "open", written, "", "", 1), 32);
+    expected.push_back((root / "Audio Music" / name).string());
+  }
+  EXPECT_THAT(Opened(odd.size()),
+              ::testing::UnorderedElementsAreArray(expected));  // openers run side by side
+  EXPECT_FALSE(fs::exists("pwned"));
+}
+
+TEST_F(OpenerTest, AMissingFileIsToldAndNeverReachesTheOpener) {
+  WatchForMessages();
+  EXPECT_EQ(host::runtime().ShellExecute(0, "open", root.string() + "\\nothing.avi", "", "", 1), 2);
+  Pump(0.3);
+  StopWatchingForMessages();
+  EXPECT_EQ(messagesSeen, 1);
+  EXPECT_FALSE(fs::exists(log));
+}
+
+TEST_F(OpenerTest, WebAddressesGoAsTheyAre) {
+  EXPECT_GT(host::runtime().ShellExecute(0, "open", "https://quorrel.example/", "", "", 1), 32);
+  EXPECT_THAT(Opened(1), ElementsAre("https://quorrel.example/"));
+}
+
+TEST_F(OpenerTest, AnOpenerThatFindsNoProgramIsReportedWithoutWaitingForIt) {
+  std::ofstream(root / "status") << 3;
+  std::ofstream(root / "film.avi") << "x";
+  WatchForMessages();
+  EXPECT_GT(host::runtime().ShellExecute(0, "open", (root / "film.avi").string(), "", "", 1), 32);
+  EXPECT_EQ(messagesSeen, 0);  // the opener's verdict comes later
+  for (int i = 0; i < 60 && messagesSeen == 0; ++i) Pump(0.05);
+  StopWatchingForMessages();
+  EXPECT_EQ(messagesSeen, 1);
 }
 
 }  // namespace
