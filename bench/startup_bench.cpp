@@ -1,0 +1,211 @@
+// Start-up of the menu beside a bare FLTK window: the time from exec until
+// the top-level window is mapped, and the peak memory of the process. The
+// menu runs from a copy of the demo disc, as a user would run it.
+//
+//   startup_bench DISC_FOLDER BARE_WINDOW_PROGRAM [RUNS]
+#include <X11/Xlib.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/form1_design.h"
+#include "bench/bare_window.h"
+#include "bench/stats.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kDefaultRuns = 15;
+constexpr auto kMapTimeout = std::chrono::seconds(10);
+// After mapping, the first paint: part of what start-up costs in memory.
+constexpr auto kSettle = std::chrono::milliseconds(300);
+constexpr double kTimeGoal = 1.10;    // start within 10 % of the bare window
+constexpr double kMemoryGoal = 1.15;  // and within 15 % in memory
+constexpr std::uintmax_t kFileGoal = 2'000'000;
+
+struct Program {
+  std::string label;
+  fs::path file;
+  std::string title;
+};
+
+struct Sample {
+  double milliseconds = 0;
+  long peakKib = 0;  // ru_maxrss is in kibibytes
+};
+
+// A window may be gone by the time its name is asked for; that is no fault.
+int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
+
+bool HasTitle(Display* display, Window window, const std::string& title) {
+  char* name = nullptr;
+  if (!XFetchName(display, window, &name) || !name) return false;
+  const bool same = title == name;
+  XFree(name);
+  return same;
+}
+
+void Drain(Display* display) {
+  XSync(display, False);
+  XEvent event;
+  while (XPending(display)) XNextEvent(display, &event);
+}
+
+// Leaves an ended child to be reaped with its usage.
+bool HasEnded(pid_t child) {
+  siginfo_t info{};
+  return waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid == child;
+}
+
+// Waits for a top-level window of this title to be mapped.
+bool AwaitMap(Display* display, const std::string& title, pid_t child) {
+  const auto deadline = Clock::now() + kMapTimeout;
+  pollfd connection{ConnectionNumber(display), POLLIN, 0};
+  while (Clock::now() < deadline) {
+    while (XPending(display)) {
+      XEvent event;
+      XNextEvent(display, &event);
+      if (event.type == MapNotify && HasTitle(display, event.xmap.window, title)) return true;
+    }
+    if (HasEnded(child)) return false;
+    poll(&connection, 1, 50);
+  }
+  return false;
+}
+
+std::optional<Sample> RunOnce(Display* display, const Program& program) {
+  Drain(display);
+  const auto started = Clock::now();
+  const pid_t child = fork();
+  if (child == 0) {
+    execl(program.file.c_str(), program.file.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  if (child < 0) return std::nullopt;
+  const bool mapped = AwaitMap(display, program.title, child);
+  const auto shown = Clock::now();
+  if (mapped) std::this_thread::sleep_for(kSettle);
+  kill(child, SIGKILL);
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  if (!mapped) return std::nullopt;
+  return Sample{std::chrono::duration<double, std::milli>(shown - started).count(),
+                usage.ru_maxrss};
+}
+
+struct Figures {
+  std::vector<double> milliseconds;
+  std::vector<long> peakKib;
+  int failures = 0;
+
+  void Add(const std::optional<Sample>& sample) {
+    if (!sample) {
+      ++failures;
+      return;
+    }
+    milliseconds.push_back(sample->milliseconds);
+    peakKib.push_back(sample->peakKib);
+  }
+};
+
+const char* Verdict(bool met) { return met ? "met" : "NOT met"; }
+
+void PrintRow(const Program& program, const Figures& figures) {
+  const auto& time = figures.milliseconds;
+  const auto& memory = figures.peakKib;
+  std::printf("  %-12s %6.1f ms [%.1f-%.1f] %8ld KiB [%ld-%ld]", program.label.c_str(),
+              bench::Median(time), bench::Quantile(time, 0.25), bench::Quantile(time, 0.75),
+              bench::Median(memory), bench::Quantile(memory, 0.25), bench::Quantile(memory, 0.75));
+  if (figures.failures) std::printf("   (%d runs showed no window)", figures.failures);
+  std::printf("\n");
+}
+
+void PrintComparison(const Figures& start, const Figures& bare, const fs::path& startFile) {
+  const double time = bench::Median(start.milliseconds) / bench::Median(bare.milliseconds);
+  const double memory = static_cast<double>(bench::Median(start.peakKib)) /
+                        static_cast<double>(bench::Median(bare.peakKib));
+  std::printf("  start / bare  time %.3f (goal <= %.2f: %s)   memory %.3f (goal <= %.2f: %s)\n",
+              time, kTimeGoal, Verdict(time <= kTimeGoal), memory, kMemoryGoal,
+              Verdict(memory <= kMemoryGoal));
+  const std::uintmax_t size = fs::file_size(startFile);
+  std::printf("  start file    %ju bytes (goal < %ju: %s)\n", size, kFileGoal,
+              Verdict(size < kFileGoal));
+}
+
+// The disc as shipped, in a folder of its own, so that it is the real thing.
+fs::path CopyOfDisc(const fs::path& disc) {
+  std::string pattern = (fs::temp_directory_path() / "zorvanta-disc-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) return {};
+  const fs::path copy = pattern;
+  std::error_code error;
+  fs::copy(disc, copy, fs::copy_options::recursive, error);
+  if (error || !fs::exists(copy / "start")) {
+    fs::remove_all(copy, error);
+    return {};
+  }
+  return copy;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s DISC_FOLDER BARE_WINDOW_PROGRAM [RUNS]\n", argv[0]);
+    return 2;
+  }
+  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultRuns;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::fprintf(stderr, "startup_bench: no X display\n");
+    return 0;
+  }
+  XSetErrorHandler(IgnoreXErrors);
+  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+
+  const fs::path disc = CopyOfDisc(argv[1]);
+  if (disc.empty()) {
+    std::fprintf(stderr, "startup_bench: cannot copy the disc %s\n", argv[1]);
+    return 0;
+  }
+  const Program start{"start", disc / "start", std::string(app::Form1Design().caption)};
+  const Program bare{"bare window", argv[2], bench::kBareWindowTitle};
+
+  RunOnce(display, start);  // warm-up: files into the cache
+  RunOnce(display, bare);
+  Figures startFigures, bareFigures;
+  for (int i = 0; i < runs; ++i) {
+    // Taking turns, so that a disturbance of the machine falls on both.
+    startFigures.Add(RunOnce(display, start));
+    bareFigures.Add(RunOnce(display, bare));
+  }
+
+  std::printf(
+      "Start-up: exec until the window is mapped, and peak RSS; median of %d runs [middle "
+      "half]\n",
+      runs);
+  PrintRow(start, startFigures);
+  PrintRow(bare, bareFigures);
+  if (!startFigures.milliseconds.empty() && !bareFigures.milliseconds.empty())
+    PrintComparison(startFigures, bareFigures, start.file);
+  std::error_code error;
+  fs::remove_all(disc, error);
+  XCloseDisplay(display);
+  return 0;
+}
