@@ -478,6 +478,7 @@ class OpenerTest : public FltkHostTest {
     setenv("PATH", ((root / "bin").string() + ":" + savedPath).c_str(), 1);
   }
   void TearDown() override {
+    Pump(0.5);  // let the openers still running finish before their folder goes
     setenv("PATH", savedPath.c_str(), 1);
     fs::remove_all(root);
   }
