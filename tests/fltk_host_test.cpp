@@ -309,11 +309,12 @@ TEST_F(FileListTest, DoubleClickAndEnterOnTheListReachItsHandler) {
 
 // ---- Drawing on the window's image ----
 
-TEST_F(FltkHostTest, DrawingLandsInThePersistentImage) {
+TEST_F(FltkHostTest, DrawingWithAutoRedrawLandsInThePersistentImage) {
+  form->setAutoRedraw(true);
   form->setForeColor(0x0000FF);  // red
   form->setDrawWidth(1);
   host::runtime().RoundRect(form->hdc(), 10, 10, 110, 60, 20, 20);
-  host::Surface& image = form->surface();
+  const host::Surface& image = form->surface();
   EXPECT_EQ(image.at(60, 10), (host::Rgb{255, 0, 0}));   // top edge
   EXPECT_EQ(image.at(109, 35), (host::Rgb{255, 0, 0}));  // right edge, exclusive bound
   EXPECT_NE(image.at(10, 10), (host::Rgb{255, 0, 0}));   // the corner is rounded
@@ -325,6 +326,27 @@ TEST_F(FltkHostTest, DrawingLandsInThePersistentImage) {
   EXPECT_EQ(image.at(0, 100).r, 0);
   EXPECT_NEAR(image.at(50, 100).r, 127, 2);
   EXPECT_NEAR(image.at(99, 100).r, 252, 3);
+}
+
+host::Rgb OnScreen(FormWindow& window, int x, int y) {
+  XSync(fl_display, False);
+  XImage* shot = XGetImage(fl_display, fl_xid(&window), x, y, 1, 1, AllPlanes, ZPixmap);
+  const unsigned long pixel = shot ? XGetPixel(shot, 0, 0) : 0;
+  if (shot) XDestroyImage(shot);
+  return {static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
+          static_cast<uint8_t>(pixel)};
+}
+
+TEST_F(FltkHostTest, DrawingWithoutAutoRedrawIsGoneAtTheNextRepaint) {
+  ShowMenu();
+  const host::Rgb before = form->surface().at(320, 470);
+  form->setAutoRedraw(false);
+  form->LineBox(0, 6900, 9600, 7200, 0x00FF00);  // a green strip along the bottom
+  EXPECT_EQ(OnScreen(*form, 320, 470), (host::Rgb{0, 255, 0}));
+  EXPECT_EQ(form->surface().at(320, 470), before);
+  form->Refresh();
+  Pump();
+  EXPECT_EQ(OnScreen(*form, 320, 470), before);
 }
 
 TEST_F(FltkHostTest, TheRegionOutlivesItsHandle) {
@@ -386,6 +408,12 @@ TEST_F(FltkHostTest, TheHandWithItsFingertipHotSpotShowsOverHotAreasOnly) {
   const PointerShape background = pointAt(320, 450);
   EXPECT_FALSE(background.hotX == 5 && background.hotY == 0 &&
                background.width == hand.image.width);
+
+  form->setMousePointer(host::pointer::kSizeAll);  // as while dragging
+  const PointerShape dragging = CurrentPointer();
+  EXPECT_NE(dragging.width * 1000 + dragging.hotX * 100 + dragging.hotY,
+            background.width * 1000 + background.hotX * 100 + background.hotY);
+  form->setMousePointer(host::pointer::kDefault);
 
   form->pictureBox("FrameList").setVisible(true);
   const PointerShape mark = pointAt(468, 44);

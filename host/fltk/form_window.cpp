@@ -68,7 +68,8 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
                        PixelsOf(static_cast<float>(design.clientHeight))),
       design_(design),
       handle_(handle),
-      surface_(w(), h(), kPlaceholderFace) {
+      surface_(w(), h(), kPlaceholderFace),
+      transient_(0, 0) {
   copy_label(std::string(design.caption).c_str());
   xclass("Zorvanta");
   if (design.borderStyle == 0) border(0);
@@ -202,23 +203,40 @@ void FormWindow::setMousePointer(int32_t pointer) {
 }
 
 void FormWindow::LineBox(float x1, float y1, float x2, float y2, Color color) {
-  surface_.FillBox(PixelsOf(x1), PixelsOf(y1), PixelsOf(x2), PixelsOf(y2), ResolveColor(color));
-  Painted();
+  Surface& canvas = Canvas();
+  canvas.FillBox(PixelsOf(x1), PixelsOf(y1), PixelsOf(x2), PixelsOf(y2), ResolveColor(color));
+  Painted(canvas);
 }
 
 void FormWindow::RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  surface_.RoundRect(l, t, r, b, ew, eh, drawWidth_, ResolveColor(foreColor_));
-  Painted();
+  Surface& canvas = Canvas();
+  canvas.RoundRect(l, t, r, b, ew, eh, drawWidth_, ResolveColor(foreColor_));
+  Painted(canvas);
 }
 
 void FormWindow::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
-  surface_.GradientFill(from, to, vertical);
-  Painted();
+  Surface& canvas = Canvas();
+  canvas.GradientFill(from, to, vertical);
+  Painted(canvas);
 }
 
-void FormWindow::Painted() {
-  // The image is the window's memory; a refresh or an exposure shows it.
-  if (shown()) damage(FL_DAMAGE_ALL);
+Surface& FormWindow::Canvas() {
+  if (autoRedraw_) return surface_;
+  // Without AutoRedraw the drawing shows only until the next repaint, which
+  // comes from the persistent image.
+  transient_ = surface_;
+  return transient_;
+}
+
+void FormWindow::Painted(const Surface& canvas) {
+  if (!shown()) return;
+  if (&canvas == &surface_) {
+    damage(FL_DAMAGE_ALL);  // the next repaint shows it
+    return;
+  }
+  make_current();
+  fl_draw_image(canvas.data(), 0, 0, canvas.width(), canvas.height(), 3);
+  for (Fl_Widget* control : controls_) control->redraw();
 }
 
 void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {

@@ -148,7 +148,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   FileListBox& fileListBox(std::string_view name) override;
 
   // Drawing calls of the platform layer, on this window's image.
-  Surface& surface() { return surface_; }
+  const Surface& surface() const { return surface_; }
   void RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh);
   void GradientFill(const TriVertex& from, const TriVertex& to, bool vertical);
   void SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh);
@@ -175,12 +175,14 @@ class FormWindow final : public Fl_Double_Window, public Form {
   PictureBoxControl* ContainerOf(const ControlDesign& control) const;
   void LoadPictures();
   Fl_Widget* ControlAt(int x, int y) const;
-  void Painted();  // the image changed: show it when drawing is live
+  Surface& Canvas();  // where drawing goes, as AutoRedraw says
+  void Painted(const Surface& canvas);
 
   const FormDesign design_;
   int32_t handle_;
   FormEvents* events_ = nullptr;
-  Surface surface_;
+  Surface surface_;       // the persistent image: every repaint shows it
+  Surface transient_;     // drawing done without AutoRedraw, shown once
   bool pressed_ = false;  // a press on the background, until all buttons are up
   bool autoRedraw_ = false;
   int16_t drawWidth_ = 1;
