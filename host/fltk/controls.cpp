@@ -31,8 +31,9 @@ Fl_Align AlignmentOf(const ControlDesign& design) {
   return side | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_CLIP;
 }
 
-// A control's place in its container's twips.
-float TwipsFrom(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+bool IsEnter(int key) { return key == FL_Enter || key == FL_KP_Enter; }
+
+}  // namespace
 
 int ContainerX(const Fl_Widget& widget) {
   const Fl_Group* parent = widget.parent();
@@ -48,22 +49,13 @@ int ContainerY(const Fl_Widget& widget) {
   return parent->y() + (panel ? panel->border() : 0);
 }
 
-bool IsEnter(int key) { return key == FL_Enter || key == FL_KP_Enter; }
-
-}  // namespace
-
 // ---- Labels ----
 
 LabelControl::LabelControl(FormWindow& form, const ControlDesign& design, int x, int y, int w,
                            int h)
-    : Fl_Box(x, y, w, h), form_(form), design_(design), caption_(design.caption) {
+    : Control(form, design, x, y, w, h), caption_(design.caption) {
   box(FL_NO_BOX);
 }
-
-float LabelControl::Left() const { return TwipsFrom(x() - ContainerX(*this)); }
-float LabelControl::Top() const { return TwipsFrom(y() - ContainerY(*this)); }
-float LabelControl::Width() const { return TwipsFrom(w()); }
-float LabelControl::Height() const { return TwipsFrom(h()); }
 
 void LabelControl::setCaption(std::string_view text) {
   caption_ = text;
@@ -112,16 +104,11 @@ int LabelControl::handle(int event) {
 
 PictureBoxControl::PictureBoxControl(FormWindow& form, const ControlDesign& design, int x, int y,
                                      int w, int h)
-    : Fl_Group(x, y, w, h), form_(form), design_(design) {
+    : Control(form, design, x, y, w, h) {
   end();
   box(design.borderStyle ? FL_BORDER_BOX : FL_FLAT_BOX);
   color(ToFlColor(design.backColor));
 }
-
-float PictureBoxControl::Left() const { return TwipsFrom(x() - ContainerX(*this)); }
-float PictureBoxControl::Top() const { return TwipsFrom(y() - ContainerY(*this)); }
-float PictureBoxControl::Width() const { return TwipsFrom(w()); }
-float PictureBoxControl::Height() const { return TwipsFrom(h()); }
 
 void PictureBoxControl::setVisible(bool on) {
   if (on == (visible() != 0)) return;
@@ -162,7 +149,7 @@ int PictureBoxControl::handle(int event) {
 
 FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, int x, int y, int w,
                                  int h)
-    : Fl_Hold_Browser(x, y, w, h), form_(form), design_(design) {
+    : Control(form, design, x, y, w, h) {
   box(design.borderStyle ? FL_BORDER_BOX : FL_DOWN_BOX);
   color(ToFlColor(design.backColor));
   textcolor(ToFlColor(design.foreColor));
@@ -175,11 +162,6 @@ FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, 
   column_char(0);
   when(FL_WHEN_NEVER);
 }
-
-float FileListControl::Left() const { return TwipsFrom(x() - ContainerX(*this)); }
-float FileListControl::Top() const { return TwipsFrom(y() - ContainerY(*this)); }
-float FileListControl::Width() const { return TwipsFrom(w()); }
-float FileListControl::Height() const { return TwipsFrom(h()); }
 
 namespace {
 

@@ -44,69 +44,69 @@ void Deliver(Handler&& handler) {
   }
 }
 
+// Where a control's container's client area begins, in window pixels.
+int ContainerX(const Fl_Widget& widget);
+int ContainerY(const Fl_Widget& widget);
+inline float TwipsFrom(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+
+// One of the window's controls: an FLTK widget placed, as the program sees
+// it, in its container's twips.
+template <typename Widget, typename Interface>
+class Control : public Widget, public Interface {
+ public:
+  Control(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h)
+      : Widget(x, y, w, h), form_(form), design_(design) {}
+  float Left() const override { return TwipsFrom(this->x() - ContainerX(*this)); }
+  float Top() const override { return TwipsFrom(this->y() - ContainerY(*this)); }
+  float Width() const override { return TwipsFrom(this->w()); }
+  float Height() const override { return TwipsFrom(this->h()); }
+  const ControlDesign& design() const { return design_; }
+
+ protected:
+  FormWindow& form_;
+  const ControlDesign& design_;
+};
+
 // A label: a hot area, a title strip or a close mark.
-class LabelControl final : public Fl_Box, public Label {
+class LabelControl final : public Control<Fl_Box, Label> {
  public:
   LabelControl(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
-  float Left() const override;
-  float Top() const override;
-  float Width() const override;
-  float Height() const override;
   std::string Caption() const override { return caption_; }
   void setCaption(std::string_view text) override;
-
-  const ControlDesign& design() const { return design_; }
   int handle(int event) override;
 
  private:
   void draw() override;
 
-  FormWindow& form_;
-  const ControlDesign& design_;
   std::string caption_;
 };
 
 // A picture box holding other controls, clipped to its inner area.
-class PictureBoxControl final : public Fl_Group, public PictureBox {
+class PictureBoxControl final : public Control<Fl_Group, PictureBox> {
  public:
   PictureBoxControl(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
-  float Left() const override;
-  float Top() const override;
-  float Width() const override;
-  float Height() const override;
   bool Visible() const override { return visible() != 0; }
   void setVisible(bool on) override;
 
   int border() const { return design_.borderStyle ? 1 : 0; }
-  const ControlDesign& design() const { return design_; }
   int handle(int event) override;
 
  private:
   void draw() override;
-
-  FormWindow& form_;
-  const ControlDesign& design_;
 };
 
 // The file list box: the files of one folder, in natural order.
-class FileListControl final : public Fl_Hold_Browser, public FileListBox {
+class FileListControl final : public Control<Fl_Hold_Browser, FileListBox> {
  public:
   FileListControl(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
-  float Left() const override;
-  float Top() const override;
-  float Width() const override;
-  float Height() const override;
   std::string Path() const override { return path_; }
   void setPath(std::string_view folder) override;
   std::string FileName() const override;
 
-  const ControlDesign& design() const { return design_; }
   const std::vector<std::string>& entries() const { return entries_; }
   int handle(int event) override;
 
  private:
-  FormWindow& form_;
-  const ControlDesign& design_;
   std::string path_;
   std::vector<std::string> entries_;
 };
