@@ -21,33 +21,30 @@ def neon_figure(canvas):
     _platform_rim(canvas)
 
 
-def _limb(d, s, points, widths):
-    """A tapering limb through points, widths at each point."""
-    for (x0, y0), (x1, y1), w0, w1 in zip(points, points[1:], widths, widths[1:]):
-        steps = 12
-        for i in range(steps + 1):
-            t = i / steps
-            x, y, w = x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, (w0 + (w1 - w0) * t) / 2
-            d.ellipse(s(x - w, y - w, x + w, y + w), fill=255)
+# The right half of the body's outline, as (offset from the middle, y), from
+# the crown down to between the legs; the left half mirrors it.
+BODY = [(0, 22), (12, 25), (19, 34), (21, 46), (19, 60), (15, 70), (10, 77), (9, 84),
+        (10, 91), (16, 96), (30, 101), (45, 107), (54, 113), (57, 125), (51, 139),
+        (43, 153), (37, 178), (34, 200), (37, 220), (44, 240), (45, 258), (43, 300),
+        (33, 342), (34, 372), (21, 414), (25, 426), (29, 433), (17, 435), (8, 433),
+        (11, 416), (10, 372), (9, 342), (6, 300), (2, 258)]
+# The right arm, hanging a little away from the body so that light shows
+# between them, as it does on someone standing at ease.
+ARM = [(48, 107), (59, 115), (63, 131), (64, 160), (68, 198), (71, 230), (74, 260),
+       (78, 276), (79, 292), (74, 305), (68, 299), (65, 280), (64, 262), (60, 230),
+       (56, 198), (52, 160), (46, 139), (42, 119)]
 
 
 def _silhouette(width, height):
     c = CENTRE_X
+    right = [(c + dx, y) for dx, y in BODY]
+    left = [(c - dx, y) for dx, y in reversed(BODY[1:])]
+    body = paint.smooth_curve(right + [(c, 254)] + left)
 
     def draw(d, s):
-        d.ellipse(s(c - 25, 20, c + 25, 80), fill=255)  # head
-        d.polygon(s(c - 10, 72, c + 10, 72, c + 12, 100, c - 12, 100), fill=255)  # neck
-        d.polygon(s(c - 60, 108, c + 60, 108, c + 44, 200, c + 40, 240, c + 46, 268,
-                    c - 46, 268, c - 40, 240, c - 44, 200), fill=255)  # torso
-        _limb(d, s, [(c - 30, 104), (c - 58, 112)], [26, 30])  # shoulders
-        _limb(d, s, [(c + 30, 104), (c + 58, 112)], [26, 30])
+        d.polygon(s(*body), fill=255)
         for side in (-1, 1):
-            _limb(d, s, [(c + side * 60, 116), (c + side * 72, 196), (c + side * 80, 282)],
-                  [28, 20, 16])  # arms
-            d.ellipse(s(c + side * 80 - 10, 274, c + side * 80 + 10, 300), fill=255)  # hand
-            _limb(d, s, [(c + side * 24, 262), (c + side * 30, 346), (c + side * 34, 424)],
-                  [46, 30, 20])  # legs
-            d.ellipse(s(c + side * 36 - 15, 418, c + side * 36 + 15, 436), fill=255)  # feet
+            d.polygon(s(*paint.smooth_curve([(c + side * dx, y) for dx, y in ARM])), fill=255)
 
     mask = paint.shape_mask(width, height, draw)
     return np.clip((paint.blur(mask, 2.5) - 0.5) * 3 + 0.5, 0, 1)

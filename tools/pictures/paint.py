@@ -114,3 +114,24 @@ def shaded_body(xs, ys, centre, radii, exponent, light, gloss=60.0):
 
 def to_image(canvas):
     return Image.fromarray(np.uint8(np.clip(canvas, 0, 1) * 255 + 0.5), "RGB")
+
+
+def smooth_curve(points, closed=True, steps=8):
+    """A Catmull-Rom curve through points, as a flat list of coordinates for
+    ImageDraw.polygon, so that outlines of bodies have no corners."""
+    count = len(points)
+    ends = count if closed else count - 1
+    flat = []
+    for i in range(ends):
+        p0, p1 = points[i - 1 if closed or i > 0 else 0], points[i]
+        p2 = points[(i + 1) % count]
+        p3 = points[(i + 2) % count] if closed or i + 2 < count else p2
+        for step in range(steps):
+            t = step / steps
+            for k in range(2):
+                flat.append(0.5 * (2 * p1[k] + (p2[k] - p0[k]) * t
+                                   + (2 * p0[k] - 5 * p1[k] + 4 * p2[k] - p3[k]) * t * t
+                                   + (3 * p1[k] - p0[k] - 3 * p2[k] + p3[k]) * t ** 3))
+    if not closed:
+        flat.extend(points[-1])
+    return flat

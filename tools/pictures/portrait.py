@@ -22,8 +22,8 @@ def portrait(canvas):
     picture = canvas.copy()
     _backdrop(picture)
     _hair_back(picture)
-    _shoulders(picture)
     _neck(picture)
+    _shoulders(picture)
     _face(picture)
     _hair_front(picture)
     paint.over(canvas, picture, frame)
@@ -34,7 +34,7 @@ def _frame_mask(width, height):
     left, top, right, bottom = BOX
     cx, cy = (left + right) / 2, (top + bottom) / 2 + 12
     oval = paint.shape_mask(width, height, lambda d, s: d.ellipse(
-        s(left + 10, top + 6, right - 10, bottom + 40), fill=255))
+        s(left + 5, top + 6, right - 5, bottom + 40), fill=255))
     xs, ys = paint.grid(height, width)
     floor = np.clip((bottom - 2 - ys) / 40, 0, 1)
     return np.clip(paint.blur(oval, 6) * 1.25, 0, 1) * paint.grow(oval, 3) * floor
@@ -81,35 +81,72 @@ def _paint_hair(picture, hair):
                     * 0.25)
 
 
+# The right half of the neck and shoulders, as (offset from the middle, y): the
+# neck narrows a little under the jaw, then widens into sloping shoulders.
+BODY = [(12, 326), (12, 344), (12.5, 354), (14, 361), (19, 367), (30, 372), (45, 378),
+        (60, 385), (72, 393), (79, 405), (82, 425), (84, 490)]
+NECKLINE = (30, 373, 401)  # the V's half width at the top, its top and its point
+
+
+def _body_mask(width, height):
+    c = HEAD_X
+    right = [(c + dx, y) for dx, y in BODY]
+    left = [(c - dx, y) for dx, y in reversed(BODY)]
+    outline = paint.smooth_curve(right + left)
+    return paint.shape_mask(width, height, lambda d, s: d.polygon(s(*outline), fill=255))
+
+
+def _neck(picture):
+    """The neck and the skin the neckline leaves bare, in one piece, so that
+    the neck runs into the shoulders instead of standing on them."""
+    height, width = picture.shape[:2]
+    xs, ys = paint.grid(height, width)
+    c = HEAD_X
+    skin = _body_mask(width, height)
+    _paint_skin(picture, skin, (c - 4, 372.0, 44.0, 40.0))
+    # The head shades the neck; the shadow softens towards the chest.
+    below_chin = np.clip((ys - FACE[1] - FACE[3] + 4) / 4, 0, 1)
+    shadow = below_chin * np.exp(-((ys - FACE[1] - FACE[3] - 2) / 9) ** 2)
+    shadow += 0.5 * np.clip((xs - c - 2) / 10, 0, 1) * np.clip((374 - ys) / 8, 0, 1)
+    picture[...] *= (1 - 0.4 * np.clip(shadow, 0, 1) * skin)[..., None]
+    # Collarbones: a light ridge with a little shadow under it, each side.
+    bones = paint.shape_mask(width, height, lambda d, s: [
+        d.line(s(c - 6, 381, c - 14, 378, c - 26, 377), fill=255, width=4 * 2, joint="curve"),
+        d.line(s(c + 6, 381, c + 14, 378, c + 26, 377), fill=255, width=4 * 2, joint="curve")])
+    bones = paint.blur(bones, 0.8) * skin
+    paint.add_light(picture, rgb(255, 225, 205), bones * 0.16)
+    under = np.roll(bones, 2, axis=0)
+    picture[...] *= (1 - 0.18 * under)[..., None]
+
+
 def _shoulders(picture):
     height, width = picture.shape[:2]
-    c = HEAD_X
-    coat = paint.shape_mask(width, height, lambda d, s: d.rounded_rectangle(
-        s(c - 74, 368, c + 74, 520), radius=4 * 34, fill=255))
     xs, ys = paint.grid(height, width)
-    shade = 0.6 + 0.4 * np.clip((c - xs) / 70 + 0.5, 0, 1)
-    paint.over(picture, rgb(26, 30, 52) * shade[..., None], coat)
+    c = HEAD_X
+    half, top, point = NECKLINE
+    body = _body_mask(width, height)
+    opening = paint.shape_mask(width, height, lambda d, s: d.polygon(s(
+        c - half, top, c - half, 300, c + half, 300, c + half, top, c, point), fill=255))
+    coat = body * (1 - opening)
+    # Lit from the upper left: the near shoulder catches the light, the far
+    # one turns away, and the cloth darkens towards the bottom.
+    leftness = np.clip((c - xs) / 90 + 0.5, 0, 1)
+    fall = np.clip((ys - 372) / 90, 0, 1)
+    shade = (0.55 + 0.45 * leftness) * (1 - 0.35 * fall)
+    paint.over(picture, rgb(28, 32, 58) * shade[..., None], coat)
+    # A soft sheen along the tops of the shoulders.
+    inner = paint.grow(coat, -4)
+    crest = paint.blur(coat - inner, 4) * coat
+    paint.add_light(picture, rgb(90, 110, 170), crest * (0.25 + 0.45 * leftness) * 0.7)
+    near = np.exp(-(((xs - c + 52) / 22) ** 2 + ((ys - 392) / 14) ** 2))
+    paint.add_light(picture, rgb(70, 80, 130), near * coat * 0.35)
     collar = paint.shape_mask(width, height, lambda d, s: [
-        d.line(s(c - 26, 368, c, 418), fill=255, width=4 * 2),
-        d.line(s(c + 26, 368, c, 418), fill=255, width=4 * 2)])
-    skin_v = paint.shape_mask(width, height, lambda d, s: d.polygon(s(
-        c - 24, 368, c + 24, 368, c, 416), fill=255))
-    _paint_skin(picture, skin_v, (c, 378.0, 30.0, 40.0))
+        d.line(s(c - half, top, c, point), fill=255, width=4 * 2),
+        d.line(s(c + half, top, c, point), fill=255, width=4 * 2)])
     paint.glow(picture, collar, rgb(60, 220, 230), 2, 0.8)
     paint.over(picture, rgb(160, 250, 255), collar * 0.8)
     edge = coat - paint.grow(coat, -2)
     paint.add_light(picture, RIM, edge * np.clip((xs - c) / 60, 0, 1) * 0.9)
-
-
-def _neck(picture):
-    height, width = picture.shape[:2]
-    c = HEAD_X
-    neck = paint.shape_mask(width, height, lambda d, s: d.rounded_rectangle(
-        s(c - 10, 334, c + 10, 380), radius=4 * 8, fill=255))
-    _paint_skin(picture, neck, (c, 360.0, 12.0, 36.0))
-    xs, ys = paint.grid(height, width)
-    chin_shadow = np.exp(-((ys - FACE[1] - FACE[3] + 1) / 6) ** 2) * neck
-    picture[...] *= (1 - 0.45 * chin_shadow)[..., None]
 
 
 def _paint_skin(picture, mask, ellipse):
