@@ -19,6 +19,13 @@ std::string Number(double value) {
 
 namespace {
 std::string Bool(bool value) { return value ? "True" : "False"; }
+
+// Records the read of a property and gives its value.
+template <typename T>
+T Logged(Log& log, std::string line, T value) {
+  log.push_back(std::move(line));
+  return value;
+}
 }  // namespace
 
 // ---- Extent ----
@@ -26,29 +33,14 @@ std::string Bool(bool value) { return value ? "True" : "False"; }
 Extent::Extent(Log& log, std::string name, float l, float t, float w, float h)
     : left(l), top(t), width(w), height(h), log_(log), name_(std::move(name)) {}
 
-float Extent::Left() const {
-  log_.push_back(name_ + ".Left?");
-  return left;
-}
-float Extent::Top() const {
-  log_.push_back(name_ + ".Top?");
-  return top;
-}
-float Extent::Width() const {
-  log_.push_back(name_ + ".Width?");
-  return width;
-}
-float Extent::Height() const {
-  log_.push_back(name_ + ".Height?");
-  return height;
-}
+float Extent::Left() const { return Logged(log_, name_ + ".Left?", left); }
+float Extent::Top() const { return Logged(log_, name_ + ".Top?", top); }
+float Extent::Width() const { return Logged(log_, name_ + ".Width?", width); }
+float Extent::Height() const { return Logged(log_, name_ + ".Height?", height); }
 
 // ---- Controls ----
 
-std::string Label::Caption() const {
-  log_.push_back(name_ + ".Caption?");
-  return caption;
-}
+std::string Label::Caption() const { return Logged(log_, name_ + ".Caption?", caption); }
 
 void Label::setCaption(std::string_view text) {
   log_.push_back(name_ + ".Caption=" + std::string(text));
@@ -62,10 +54,7 @@ void PictureBox::setVisible(bool on) {
   visible = on;
 }
 
-std::string FileListBox::Path() const {
-  log_.push_back(name_ + ".Path?");
-  return path;
-}
+std::string FileListBox::Path() const { return Logged(log_, name_ + ".Path?", path); }
 
 void FileListBox::setPath(std::string_view folder) {
   log_.push_back(name_ + ".Path=" + std::string(folder));
@@ -76,10 +65,7 @@ void FileListBox::setPath(std::string_view folder) {
   selected.clear();
 }
 
-std::string FileListBox::FileName() const {
-  log_.push_back(name_ + ".FileName?");
-  return selected;
-}
+std::string FileListBox::FileName() const { return Logged(log_, name_ + ".FileName?", selected); }
 
 // ---- Window ----
 
@@ -92,66 +78,30 @@ Window::Window(Log& log, std::string name)
   label1.caption = "Музыка MP3";
 }
 
-float Window::Left() const {
-  log_.push_back(name_ + ".Left?");
-  return left;
-}
-float Window::Top() const {
-  log_.push_back(name_ + ".Top?");
-  return top;
-}
-float Window::Width() const {
-  log_.push_back(name_ + ".Width?");
-  return width;
-}
-float Window::Height() const {
-  log_.push_back(name_ + ".Height?");
-  return height;
-}
-int32_t Window::hWnd() const {
-  log_.push_back(name_ + ".hWnd?");
-  return handle;
-}
-int32_t Window::hdc() const {
-  log_.push_back(name_ + ".hdc?");
-  return dc;
-}
-bool Window::AutoRedraw() const {
-  log_.push_back(name_ + ".AutoRedraw?");
-  return autoRedraw;
-}
+float Window::Left() const { return Logged(log_, name_ + ".Left?", left); }
+float Window::Top() const { return Logged(log_, name_ + ".Top?", top); }
+float Window::Width() const { return Logged(log_, name_ + ".Width?", width); }
+float Window::Height() const { return Logged(log_, name_ + ".Height?", height); }
+int32_t Window::hWnd() const { return Logged(log_, name_ + ".hWnd?", handle); }
+int32_t Window::hdc() const { return Logged(log_, name_ + ".hdc?", dc); }
+bool Window::AutoRedraw() const { return Logged(log_, name_ + ".AutoRedraw?", autoRedraw); }
 void Window::setAutoRedraw(bool on) {
   log_.push_back(name_ + ".AutoRedraw=" + Bool(on));
   autoRedraw = on;
 }
-int16_t Window::DrawWidth() const {
-  log_.push_back(name_ + ".DrawWidth?");
-  return drawWidth;
-}
+int16_t Window::DrawWidth() const { return Logged(log_, name_ + ".DrawWidth?", drawWidth); }
 void Window::setDrawWidth(int16_t pixels) {
   log_.push_back(name_ + ".DrawWidth=" + Number(pixels));
   drawWidth = pixels;
 }
-host::Color Window::ForeColor() const {
-  log_.push_back(name_ + ".ForeColor?");
-  return foreColor;
-}
+host::Color Window::ForeColor() const { return Logged(log_, name_ + ".ForeColor?", foreColor); }
 void Window::setForeColor(host::Color color) {
   log_.push_back(name_ + ".ForeColor=" + Hex(color));
   foreColor = color;
 }
-int16_t Window::Scalemode() const {
-  log_.push_back(name_ + ".Scalemode?");
-  return scaleMode;
-}
-float Window::ScaleWidth() const {
-  log_.push_back(name_ + ".ScaleWidth?");
-  return scaleWidth;
-}
-float Window::ScaleHeight() const {
-  log_.push_back(name_ + ".ScaleHeight?");
-  return scaleHeight;
-}
+int16_t Window::Scalemode() const { return Logged(log_, name_ + ".Scalemode?", scaleMode); }
+float Window::ScaleWidth() const { return Logged(log_, name_ + ".ScaleWidth?", scaleWidth); }
+float Window::ScaleHeight() const { return Logged(log_, name_ + ".ScaleHeight?", scaleHeight); }
 void Window::setLeft(float twips) {
   log_.push_back(name_ + ".Left=" + Number(twips));
   left = twips;
