@@ -46,10 +46,7 @@ int KeyPreview(int event, Fl_Window* window) {
   if (event == FL_KEYBOARD && window) {
     auto* form = dynamic_cast<FormWindow*>(window->top_window());
     if (form && form->design().keyPreview && form->events()) {
-      const int state = Fl::event_state();
-      const auto shift = static_cast<int16_t>(
-          ((state & FL_SHIFT) ? 1 : 0) | ((state & FL_CTRL) ? 2 : 0) | ((state & FL_ALT) ? 4 : 0));
-      Deliver([&] { form->events()->KeyDown(KeyCode(Fl::event_key()), shift); });
+      Deliver([&] { form->events()->KeyDown(KeyCode(Fl::event_key()), ShiftState()); });
     }
   }
   return Fl::handle_(event, window);

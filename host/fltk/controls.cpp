@@ -35,18 +35,9 @@ bool IsEnter(int key) { return key == FL_Enter || key == FL_KP_Enter; }
 
 }  // namespace
 
-int ContainerX(const Fl_Widget& widget) {
-  const Fl_Group* parent = widget.parent();
-  if (!parent || !parent->parent()) return 0;  // on the window itself
-  const auto* panel = dynamic_cast<const PictureBoxControl*>(parent);
-  return parent->x() + (panel ? panel->border() : 0);
-}
-
-int ContainerY(const Fl_Widget& widget) {
-  const Fl_Group* parent = widget.parent();
-  if (!parent || !parent->parent()) return 0;
-  const auto* panel = dynamic_cast<const PictureBoxControl*>(parent);
-  return parent->y() + (panel ? panel->border() : 0);
+Point ContainerOrigin(const Fl_Widget& widget) {
+  const auto* panel = dynamic_cast<const PictureBoxControl*>(widget.parent());
+  return panel ? panel->ClientOrigin() : Point{};  // on the window itself: its corner
 }
 
 // ---- Labels ----

@@ -36,12 +36,6 @@ int16_t ButtonsHeld() {
                               ((state & FL_BUTTON2) ? 4 : 0));
 }
 
-int16_t ShiftState() {
-  const int state = Fl::event_state();
-  return static_cast<int16_t>(((state & FL_SHIFT) ? 1 : 0) | ((state & FL_CTRL) ? 2 : 0) |
-                              ((state & FL_ALT) ? 4 : 0));
-}
-
 // Only controls on the window itself: the panel's own are its business.
 bool IsWindowed(const ControlDesign& design) { return design.type != ControlType::Label; }
 
@@ -53,6 +47,12 @@ std::unique_ptr<Fl_RGB_Image> ImageOf(const Picture& picture) {
 }
 
 }  // namespace
+
+int16_t ShiftState() {
+  const int state = Fl::event_state();
+  return static_cast<int16_t>(((state & FL_SHIFT) ? 1 : 0) | ((state & FL_CTRL) ? 2 : 0) |
+                              ((state & FL_ALT) ? 4 : 0));
+}
 
 Fl_Color ToFlColor(Color color) {
   const Rgb rgb = ResolveColor(color);
@@ -125,10 +125,9 @@ void FormWindow::BuildControls() {
   // Labels lie below the windowed controls of their container: add them
   // first, as later children are drawn over and hit before earlier ones.
   for (bool windowed : {false, true}) {
-    for (size_t i = 0; i < design_.controls.size(); ++i) {
-      const ControlDesign& control = design_.controls[i];
+    for (const ControlDesign& control : design_.controls) {
       if (IsWindowed(control) != windowed) continue;
-      Fl_Widget* widget = byName_.at({std::string(control.name), control.index.value_or(-1)});
+      Fl_Widget* widget = byName_.at(KeyOf(control.name, control.index));
       Fl_Group* parent =
           control.container.empty() ? static_cast<Fl_Group*>(this) : ContainerOf(control);
       parent->add(widget);
@@ -136,27 +135,21 @@ void FormWindow::BuildControls() {
     }
   }
   for (const ControlDesign& control : design_.controls)
-    controls_.push_back(byName_.at({std::string(control.name), control.index.value_or(-1)}));
+    controls_.push_back(byName_.at(KeyOf(control.name, control.index)));
   Fl_Group::current(this);
 }
 
 PictureBoxControl* FormWindow::ContainerOf(const ControlDesign& control) const {
-  const auto found = byName_.find({std::string(control.container), -1});
-  auto* panel = found == byName_.end() ? nullptr : dynamic_cast<PictureBoxControl*>(found->second);
+  auto* panel = Find<PictureBoxControl>(control.container, std::nullopt);
   if (!panel)
     throw RuntimeError(err::kInvalidProperty, "Нет контейнера " + std::string(control.container));
   return panel;
 }
 
 void FormWindow::CreateControl(const ControlDesign& control) {
-  int originX = 0, originY = 0;
-  if (!control.container.empty()) {
-    const PictureBoxControl* panel = ContainerOf(control);
-    originX = panel->x() + panel->border();
-    originY = panel->y() + panel->border();
-  }
-  const int x = originX + PixelsOf(static_cast<float>(control.rect.left));
-  const int y = originY + PixelsOf(static_cast<float>(control.rect.top));
+  const Point origin = control.container.empty() ? Point{} : ContainerOf(control)->ClientOrigin();
+  const int x = origin.x + PixelsOf(static_cast<float>(control.rect.left));
+  const int y = origin.y + PixelsOf(static_cast<float>(control.rect.top));
   const int w = PixelsOf(static_cast<float>(control.rect.width));
   const int h = PixelsOf(static_cast<float>(control.rect.height));
   Fl_Widget* widget = nullptr;
@@ -171,7 +164,7 @@ void FormWindow::CreateControl(const ControlDesign& control) {
       widget = new FileListControl(*this, control, x, y, w, h);
       break;
   }
-  byName_[{std::string(control.name), control.index.value_or(-1)}] = widget;
+  byName_[KeyOf(control.name, control.index)] = widget;
 }
 
 void FormWindow::ShowCentred() {
@@ -257,35 +250,41 @@ void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew
       outline_.push_back(row);
     }
   }
-  shaped_ = true;
   ApplyShape();
 }
 
 void FormWindow::ApplyShape() {
-  if (!shaped_ || !shown()) return;
+  if (outline_.empty() || !shown()) return;
   XShapeCombineRectangles(fl_display, fl_xid(this), ShapeBounding, 0, 0, outline_.data(),
                           static_cast<int>(outline_.size()), ShapeSet, Unsorted);
 }
 
-Label& FormWindow::label(std::string_view name, std::optional<int16_t> index) {
-  const auto found = byName_.find({std::string(name), index.value_or(-1)});
-  if (found != byName_.end())
-    if (auto* control = dynamic_cast<LabelControl*>(found->second)) return *control;
+FormWindow::Key FormWindow::KeyOf(std::string_view name, std::optional<int16_t> index) {
+  return {std::string(name), index.value_or(-1)};
+}
+
+template <typename Control>
+Control* FormWindow::Find(std::string_view name, std::optional<int16_t> index) const {
+  const auto found = byName_.find(KeyOf(name, index));
+  return found == byName_.end() ? nullptr : dynamic_cast<Control*>(found->second);
+}
+
+template <typename Control>
+Control& FormWindow::Named(std::string_view name, std::optional<int16_t> index) const {
+  if (Control* control = Find<Control>(name, index)) return *control;
   throw RuntimeError(err::kInvalidProperty, "Нет элемента " + std::string(name));
+}
+
+Label& FormWindow::label(std::string_view name, std::optional<int16_t> index) {
+  return Named<LabelControl>(name, index);
 }
 
 PictureBox& FormWindow::pictureBox(std::string_view name) {
-  const auto found = byName_.find({std::string(name), -1});
-  if (found != byName_.end())
-    if (auto* control = dynamic_cast<PictureBoxControl*>(found->second)) return *control;
-  throw RuntimeError(err::kInvalidProperty, "Нет элемента " + std::string(name));
+  return Named<PictureBoxControl>(name, std::nullopt);
 }
 
 FileListBox& FormWindow::fileListBox(std::string_view name) {
-  const auto found = byName_.find({std::string(name), -1});
-  if (found != byName_.end())
-    if (auto* control = dynamic_cast<FileListControl*>(found->second)) return *control;
-  throw RuntimeError(err::kInvalidProperty, "Нет элемента " + std::string(name));
+  return Named<FileListControl>(name, std::nullopt);
 }
 
 float FormWindow::EventX() const {
@@ -298,9 +297,11 @@ float FormWindow::EventY() const {
   return static_cast<float>(Fl::event_y_root() - y()) * kTwipsPerPixel;
 }
 
-Fl_Widget* FormWindow::ControlAt(int px, int py) const {
-  for (int i = children() - 1; i >= 0; --i) {
-    Fl_Widget* child = this->child(i);
+Fl_Widget* FormWindow::ControlAt(int px, int py) const { return ControlIn(*this, px, py); }
+
+Fl_Widget* ControlIn(const Fl_Group& group, int px, int py) {
+  for (int i = group.children() - 1; i >= 0; --i) {
+    Fl_Widget* child = group.child(i);
     if (child->visible() && px >= child->x() && px < child->x() + child->w() && py >= child->y() &&
         py < child->y() + child->h())
       return child;
@@ -313,14 +314,8 @@ void FormWindow::UpdatePointer() {
   bool hand = false;
   if (!pressed_) {
     Fl_Widget* over = ControlAt(Fl::event_x(), Fl::event_y());
-    if (auto* panel = dynamic_cast<PictureBoxControl*>(over)) {
-      over = panel;
-      for (int i = panel->children() - 1; i >= 0; --i)
-        if (Fl::event_inside(panel->child(i)) && panel->child(i)->visible()) {
-          over = panel->child(i);
-          break;
-        }
-    }
+    if (auto* panel = dynamic_cast<PictureBoxControl*>(over))
+      if (Fl_Widget* inside = ControlIn(*panel, Fl::event_x(), Fl::event_y())) over = inside;
     owner = over;
     if (auto* label = dynamic_cast<LabelControl*>(over))
       hand = label->design().mousePointer == pointer::kCustom && hand_;

@@ -29,6 +29,8 @@ Fl_Color ToFlColor(Color color);
 int PixelsOf(float twips);
 // Font size in pixels for a point size, at the standard 96 dots per inch.
 int FontPixels(float points);
+// The run time's shift state of the current event: 1 Shift, 2 Ctrl, 4 Alt.
+int16_t ShiftState();
 
 // Delivers one event to the program's handler; an untrapped run-time
 // error is reported in the message box and ends the program.
@@ -44,9 +46,14 @@ void Deliver(Handler&& handler) {
   }
 }
 
+struct Point {
+  int x = 0, y = 0;
+};
+
 // Where a control's container's client area begins, in window pixels.
-int ContainerX(const Fl_Widget& widget);
-int ContainerY(const Fl_Widget& widget);
+Point ContainerOrigin(const Fl_Widget& widget);
+// The visible control of the group at window pixel (x, y), the topmost.
+Fl_Widget* ControlIn(const Fl_Group& group, int x, int y);
 inline float TwipsFrom(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
 // One of the window's controls: an FLTK widget placed, as the program sees
@@ -56,8 +63,8 @@ class Control : public Widget, public Interface {
  public:
   Control(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h)
       : Widget(x, y, w, h), form_(form), design_(design) {}
-  float Left() const override { return TwipsFrom(this->x() - ContainerX(*this)); }
-  float Top() const override { return TwipsFrom(this->y() - ContainerY(*this)); }
+  float Left() const override { return TwipsFrom(this->x() - ContainerOrigin(*this).x); }
+  float Top() const override { return TwipsFrom(this->y() - ContainerOrigin(*this).y); }
   float Width() const override { return TwipsFrom(this->w()); }
   float Height() const override { return TwipsFrom(this->h()); }
   const ControlDesign& design() const { return design_; }
@@ -89,6 +96,7 @@ class PictureBoxControl final : public Control<Fl_Group, PictureBox> {
   void setVisible(bool on) override;
 
   int border() const { return design_.borderStyle ? 1 : 0; }
+  Point ClientOrigin() const { return {x() + border(), y() + border()}; }
   int handle(int event) override;
 
  private:
@@ -194,9 +202,14 @@ class FormWindow final : public Fl_Double_Window, public Form {
   int handX_ = 0, handY_ = 0;
   std::vector<std::unique_ptr<Fl_RGB_Image>> icons_;
   std::vector<XRectangle> outline_;  // the window's shape, kept for its lifetime
-  bool shaped_ = false;
   std::vector<Fl_Widget*> controls_;
-  std::map<std::pair<std::string, int>, Fl_Widget*> byName_;
+  using Key = std::pair<std::string, int>;  // name, array index or -1
+  static Key KeyOf(std::string_view name, std::optional<int16_t> index);
+  template <typename Control>
+  Control* Find(std::string_view name, std::optional<int16_t> index) const;
+  template <typename Control>
+  Control& Named(std::string_view name, std::optional<int16_t> index) const;
+  std::map<Key, Fl_Widget*> byName_;
 };
 
 // The run time: App, Screen, the message box, and the platform calls.
