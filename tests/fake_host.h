@@ -11,9 +11,9 @@
 #pragma once
 
 #include <map>
-#include <memory>
-#include <set>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "host/host.h"
@@ -23,107 +23,138 @@ namespace fake {
 using Log = std::vector<std::string>;
 
 std::string Hex(host::Color color);
-std::string Number(double value);
 
-class Extent : public host::Extent {
+// One value as the log writes it.
+template <typename T>
+std::string Text(const T& value) {
+  if constexpr (std::is_same_v<T, bool>) {
+    return value ? "True" : "False";
+  } else if constexpr (std::is_arithmetic_v<T>) {
+    std::ostringstream out;
+    out << static_cast<double>(value);
+    return out.str();
+  } else {
+    return std::string(value);
+  }
+}
+
+// "a,b,c" and "name(a,b,c)".
+template <typename... Args>
+std::string List(const Args&... args) {
+  std::string line;
+  ((line += (line.empty() ? "" : ",") + Text(args)), ...);
+  return line;
+}
+template <typename... Args>
+std::string Call(std::string_view name, const Args&... args) {
+  return std::string(name) + "(" + List(args...) + ")";
+}
+
+// Something named in the log.
+class Named {
  public:
-  Extent(Log& log, std::string name, float left, float top, float width, float height);
-  float Left() const override;
-  float Top() const override;
-  float Width() const override;
-  float Height() const override;
-
-  float left, top, width, height;
+  Named(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
 
  protected:
+  template <typename T>
+  T Get(const char* property, T value) const {
+    log_.push_back(name_ + "." + property + "?");
+    return value;
+  }
+  template <typename T>
+  void Set(const char* property, const T& value) const {
+    log_.push_back(name_ + "." + property + "=" + Text(value));
+  }
   Log& log_;
   std::string name_;
 };
 
-class Label : public host::Label {
+class Extent : public host::Extent, public Named {
  public:
-  Label(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
+  Extent(Log& log, std::string name, float l, float t, float w, float h)
+      : Named(log, std::move(name)), left(l), top(t), width(w), height(h) {}
+  float Left() const override { return Get("Left", left); }
+  float Top() const override { return Get("Top", top); }
+  float Width() const override { return Get("Width", width); }
+  float Height() const override { return Get("Height", height); }
+
+  float left, top, width, height;
+};
+
+// A control of the media list panel; its place is never read.
+template <typename Base>
+class Control : public Base, public Named {
+ public:
+  using Named::Named;
   float Left() const override { return 0; }
   float Top() const override { return 0; }
   float Width() const override { return 0; }
   float Height() const override { return 0; }
-  std::string Caption() const override;
+};
+
+class Label : public Control<host::Label> {
+ public:
+  using Control::Control;
+  std::string Caption() const override { return Get("Caption", caption); }
   void setCaption(std::string_view text) override;
 
-  std::string caption;
+  std::string caption = "Музыка MP3";
   bool failOnCaption = false;  // setCaption raises a run-time error
-
- private:
-  Log& log_;
-  std::string name_;
 };
 
-class PictureBox : public host::PictureBox {
+class PictureBox : public Control<host::PictureBox> {
  public:
-  PictureBox(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
-  float Left() const override { return 0; }
-  float Top() const override { return 0; }
-  float Width() const override { return 0; }
-  float Height() const override { return 0; }
+  using Control::Control;
   bool Visible() const override { return visible; }
   void setVisible(bool on) override;
 
   bool visible = false;
   bool failOnShow = false;  // setVisible(true) raises a run-time error
-
- private:
-  Log& log_;
-  std::string name_;
 };
 
 // Folders are listed from `folders`: a folder text not in it cannot be
 // listed. The text is taken as given; the real host reads it as a path.
-class FileListBox : public host::FileListBox {
+class FileListBox : public Control<host::FileListBox> {
  public:
-  FileListBox(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
-  float Left() const override { return 0; }
-  float Top() const override { return 0; }
-  float Width() const override { return 0; }
-  float Height() const override { return 0; }
-  std::string Path() const override;
+  using Control::Control;
+  std::string Path() const override { return Get("Path", path); }
   void setPath(std::string_view folder) override;
-  std::string FileName() const override;
+  std::string FileName() const override { return Get("FileName", selected); }
 
   std::map<std::string, std::vector<std::string>> folders;
-  std::string path;
+  std::string path, selected;
   std::vector<std::string> entries;
-  std::string selected;
-
- private:
-  Log& log_;
-  std::string name_;
 };
 
-class Window : public host::Form {
+class Window : public host::Form, public Named {
  public:
-  Window(Log& log, std::string name = "Form1");
+  explicit Window(Log& log) : Named(log, "Form1") {}
 
-  float Left() const override;
-  float Top() const override;
-  float Width() const override;
-  float Height() const override;
-  int32_t hWnd() const override;
-  int32_t hdc() const override;
-  bool AutoRedraw() const override;
-  void setAutoRedraw(bool on) override;
-  int16_t DrawWidth() const override;
-  void setDrawWidth(int16_t pixels) override;
-  host::Color ForeColor() const override;
-  void setForeColor(host::Color color) override;
-  int16_t Scalemode() const override;
-  float ScaleWidth() const override;
-  float ScaleHeight() const override;
-  void setLeft(float twips) override;
-  void setTop(float twips) override;
-  void Move(float newLeft, float newTop) override;
-  void setMousePointer(int32_t pointer) override;
-  void LineBox(float x1, float y1, float x2, float y2, host::Color color) override;
-  void Refresh() override;
+  float Left() const override { return Get("Left", left); }
+  float Top() const override { return Get("Top", top); }
+  float Width() const override { return Get("Width", width); }
+  float Height() const override { return Get("Height", height); }
+  int32_t hWnd() const override { return Get("hWnd", 1); }
+  int32_t hdc() const override { return Get("hdc", 2); }
+  bool AutoRedraw() const override { return Get("AutoRedraw", autoRedraw); }
+  void setAutoRedraw(bool on) override { Set("AutoRedraw", autoRedraw = on); }
+  int16_t DrawWidth() const override { return Get("DrawWidth", drawWidth); }
+  void setDrawWidth(int16_t pixels) override { Set("DrawWidth", drawWidth = pixels); }
+  host::Color ForeColor() const override { return Get("ForeColor", foreColor); }
+  void setForeColor(host::Color color) override { Set("ForeColor", Hex(foreColor = color)); }
+  int16_t Scalemode() const override { return Get("Scalemode", scaleMode); }
+  float ScaleWidth() const override { return Get("ScaleWidth", scaleWidth); }
+  float ScaleHeight() const override { return Get("ScaleHeight", scaleHeight); }
+  void setLeft(float twips) override { Set("Left", left = twips); }
+  void setTop(float twips) override { Set("Top", top = twips); }
+  void Move(float newLeft, float newTop) override {
+    log_.push_back(Call(name_ + ".Move", left = newLeft, top = newTop));
+  }
+  void setMousePointer(int32_t pointer) override { Set("MousePointer", mousePointer = pointer); }
+  void LineBox(float x1, float y1, float x2, float y2, host::Color color) override {
+    log_.push_back(Call(name_ + ".Line", x1, y1, x2, y2, Hex(color), "BF"));
+  }
+  void Refresh() override { log_.push_back(name_ + ".Refresh()"); }
 
   host::Label& label(std::string_view name, std::optional<int16_t> index) override;
   host::PictureBox& pictureBox(std::string_view name) override;
@@ -131,7 +162,6 @@ class Window : public host::Form {
 
   // The window's state, readable and settable by the tests.
   float left = 3000, top = 1500, width = 9600, height = 7200;
-  int32_t handle = 1, dc = 2;
   bool autoRedraw = false;
   int16_t drawWidth = 1;
   host::Color foreColor = static_cast<host::Color>(0x80000012);
@@ -140,43 +170,55 @@ class Window : public host::Form {
   int32_t mousePointer = 0;
 
   // The media list panel's controls.
-  PictureBox frameList;
-  Label label1;
-  FileListBox list1;
-
- private:
-  Log& log_;
-  std::string name_;
+  PictureBox frameList{log_, "FrameList"};
+  Label label1{log_, "Label1"};
+  FileListBox list1{log_, "List1"};
 };
 
 // The application's services and platform calls, recorded.
 class Runtime : public host::Runtime {
  public:
-  explicit Runtime(Log& log);
-  ~Runtime();
+  explicit Runtime(Log& log) : log_(log) { host::install(this); }
+  ~Runtime() { host::install(nullptr); }
 
-  bool GetClientRect(int32_t hWnd, host::Rect& rect) override;
-  int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                             int32_t ellipseWidth, int32_t ellipseHeight) override;
-  int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) override;
-  bool DeleteObject(int32_t handle) override;
-  bool RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                 int32_t ellipseWidth, int32_t ellipseHeight) override;
+  bool GetClientRect(int32_t hWnd, host::Rect& rect) override {
+    log_.push_back(Call("GetClientRect", hWnd));
+    rect = {0, 0, 640, 480};
+    return true;
+  }
+  int32_t CreateRoundRectRgn(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew,
+                             int32_t eh) override {
+    log_.push_back(Call("CreateRoundRectRgn", l, t, r, b, ew, eh) + "=100");
+    return 100;
+  }
+  int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) override {
+    log_.push_back(Call("SetWindowRgn", hWnd, region, redraw));
+    return 1;
+  }
+  bool DeleteObject(int32_t handle) override {
+    log_.push_back(Call("DeleteObject", handle));
+    return true;
+  }
+  bool RoundRect(int32_t dc, int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew,
+                 int32_t eh) override {
+    log_.push_back(Call("RoundRect", dc, l, t, r, b, ew, eh));
+    return true;
+  }
   bool GradientFill(int32_t hdc, const host::TriVertex* vertices, uint32_t vertexCount,
                     const host::GradientRect* mesh, uint32_t meshCount, uint32_t mode) override;
-  intptr_t ShellExecute(int32_t ownerWindow, std::string_view operation, std::string_view file,
+  intptr_t ShellExecute(int32_t owner, std::string_view operation, std::string_view file,
                         std::string_view parameters, std::string_view directory,
-                        int32_t showCommand) override;
-  std::string AppPath() const override;
-  float TwipsPerPixelX() const override;
-  float TwipsPerPixelY() const override;
-  void MsgBox(std::string_view text) override;
-  void End() override;
+                        int32_t show) override {
+    log_.push_back(Call("ShellExecute", owner, operation, file, parameters, directory, show));
+    return 42;
+  }
+  std::string AppPath() const override { return log_.push_back("App.Path?"), appPath; }
+  float TwipsPerPixelX() const override { return log_.push_back("Screen.TwipsPerPixelX?"), 15; }
+  float TwipsPerPixelY() const override { return log_.push_back("Screen.TwipsPerPixelY?"), 15; }
+  void MsgBox(std::string_view text) override { log_.push_back(Call("MsgBox", text)); }
+  void End() override { log_.push_back("End()"); }
 
   std::string appPath = "/disc";
-  float twipsPerPixelX = 15, twipsPerPixelY = 15;
-  host::Rect clientRect{0, 0, 640, 480};
-  int32_t nextRegion = 100;
   std::vector<host::TriVertex> lastVertices;  // of the last GradientFill
 
  private:
