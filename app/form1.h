@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/host.h"
 
@@ -12,6 +14,16 @@ namespace app {
 
 // The maker's web page. Its real address is not known to us.
 constexpr std::string_view kMakerWebAddress = "https://quorrel.example/";
+
+// A document or media folder the menu opens beside the program.
+struct DiscEntry {
+  std::string name;
+  bool folder;
+};
+
+// Everything the hot areas open beside the program, so that the disc tools
+// check a disc against the menu itself.
+std::vector<DiscEntry> DiscEntries();
 
 class Form1 final : public host::FormEvents {
  public:

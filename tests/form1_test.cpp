@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/form1_design.h"
 #include "tests/fake_host.h"
 #include "toolkit/drag.h"
 
@@ -126,6 +127,29 @@ TEST_F(Form1Test, ADoubleClickOpensTheSelectedFileOnly) {
   EXPECT_THAT(log,
               ElementsAre("List1.FileName?", "List1.Path?", Opened("/disc\\Audio Music\\b 2.mp3")));
   EXPECT_TRUE(window.frameList.visible);
+}
+
+// The disc tools check a disc by this list: it must name exactly what the
+// hot areas open, whatever is clicked.
+TEST_F(Form1Test, TheDiscEntriesAreWhatTheHotAreasOpen) {
+  const std::string head = "ShellExecute(0,open,/disc\\", tail = ",,,1)", folder = "/disc\\";
+  std::vector<std::string> opened;
+  for (const host::ControlDesign& control : app::Form1Controls()) {
+    if (!control.index) continue;
+    log.clear();
+    form.Click(control.name, control.index);
+    const std::string& last = log.back();
+    if (last.starts_with(head)) {
+      opened.push_back(last.substr(head.size(), last.size() - head.size() - tail.size()));
+    } else if (last == kShow) {
+      opened.push_back(window.list1.path.substr(folder.size()) + "/");
+    }
+  }
+  std::vector<std::string> listed;
+  for (const app::DiscEntry& entry : app::DiscEntries()) {
+    listed.push_back(entry.name + (entry.folder ? "/" : ""));
+  }
+  EXPECT_THAT(listed, ::testing::UnorderedElementsAreArray(opened));
 }
 
 TEST_F(Form1Test, EscHidesThePanelAndOtherKeysAndControlsDoNothing) {
