@@ -58,9 +58,10 @@ OPENER
   export PATH=$E2E_ROOT/bin:$PATH
 }
 
-# Starts the menu from another working folder and waits for its window.
+# Starts the menu (or what starts it) from another working folder and waits
+# for its window.
 start_menu() {
-  (cd "$E2E_ROOT" && exec "$DISC/start") &
+  (cd "$E2E_ROOT" && exec "${1:-$DISC/start}") &
   MENU_PID=$!
   WINDOW=
   for _ in $(seq 100); do
