@@ -57,9 +57,11 @@ check "two builds give the same bytes" \
   test "$(sha256sum <"$image")" = "$(sha256sum <"$E2E_ROOT/again.iso")"
 
 # A maker's folder with a media folder left out: told, and the image is made.
+# An episode linked from elsewhere goes on the disc as a file.
 content=$E2E_ROOT/content
 make_content "$content"
 rm -r "$content/Video"
+ln -sf "$E2E_DISC/Zorvanta - серия 2.avi" "$content/Zorvanta - серия 2.avi"
 status=0
 warnings=$(make_image --content "$content" --output "$E2E_ROOT/maker.iso" 2>&1 >/dev/null) ||
   status=$?
