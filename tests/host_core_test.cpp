@@ -2,6 +2,9 @@
 // program writes them, and the window image's drawing calls.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "host/numbers.h"
 #include "host/paths.h"
 #include "host/surface.h"
@@ -29,6 +32,23 @@ TEST(Paths, BackslashesSeparateFoldersAndOnlySchemesWithTwoSlashesAreWebAddresse
   EXPECT_TRUE(host::IsWebAddress("svn+ssh://x"));
   EXPECT_FALSE(host::IsWebAddress("/disc\\https://x"));
   EXPECT_FALSE(host::IsWebAddress("://x"));
+}
+
+// The program's own file when /proc is missing: found from its command name.
+TEST(Paths, ACommandIsItsPathOrTheFirstRunnableFileAlongTheSearchPath) {
+  const std::filesystem::path folder = testing::TempDir() + "/command_file";
+  std::filesystem::create_directories(folder / "plain");
+  std::filesystem::create_directories(folder / "runnable");
+  std::ofstream(folder / "plain" / "start").put('\n');
+  std::ofstream(folder / "runnable" / "start").put('\n');
+  std::filesystem::permissions(folder / "runnable" / "start", std::filesystem::perms::owner_exec,
+                               std::filesystem::perm_options::add);
+  const std::string plain = (folder / "plain").string(), runnable = (folder / "runnable").string();
+
+  EXPECT_EQ(host::CommandFile("start", "/nowhere:" + plain + ":" + runnable), runnable + "/start");
+  EXPECT_EQ(host::CommandFile("./disc/start", runnable), "./disc/start");
+  EXPECT_EQ(host::CommandFile("start", "/nowhere:"), "");  // the working folder holds none
+  std::filesystem::remove_all(folder);
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {
