@@ -63,6 +63,10 @@ OPENER
 start_menu() {
   (cd "$E2E_ROOT" && exec "${1:-$DISC/start}") &
   MENU_PID=$!
+  wait_for_menu
+}
+
+wait_for_menu() {
   WINDOW=
   for _ in $(seq 100); do
     WINDOW=$(xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | head -1 || true)
