@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "app/disc_documents.h"
 #include "app/form1_design.h"
 #include "host/numbers.h"
 #include "toolkit/decoration.h"
@@ -14,9 +15,6 @@ namespace app {
 namespace {
 
 constexpr std::string_view kSeparator = "\\";
-constexpr std::string_view kEpisodePrefix = "Zorvanta - серия ";
-constexpr std::string_view kEpisodeSuffix = ".avi";
-constexpr std::string_view kTrailer = "Zorvanta - анонс фильма 2005.avi";
 constexpr std::string_view kNoParameters = "";
 constexpr std::string_view kFolderMissing = "Файл не найден";
 constexpr int16_t kEscape = 27;
@@ -114,15 +112,15 @@ void Form1::Form_MouseUp(int16_t button, int16_t shift, float x, float y) {
 void Form1::PartsButtons_Click(int16_t index) {
   List1CloseWindow();
   const int16_t episode = host::CInt(static_cast<double>(index) + 1);
-  std::string name{kEpisodePrefix};
+  std::string name{documents::kEpisodePrefix};
   name += std::to_string(episode);
-  name += kEpisodeSuffix;
+  name += documents::kEpisodeSuffix;
   toolkit::ShellOpen(BesideProgram(name), kNoParameters);
 }
 
 void Form1::AnonsButtons_Click(int16_t /*index*/) {
   List1CloseWindow();
-  toolkit::ShellOpen(BesideProgram(kTrailer), kNoParameters);
+  toolkit::ShellOpen(BesideProgram(documents::kTrailer), kNoParameters);
 }
 
 void Form1::QuorrelButtons_Click() { toolkit::ShellOpen(kMakerWebAddress, kNoParameters); }

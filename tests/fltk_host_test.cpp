@@ -18,7 +18,11 @@
 
 #include "app/assets.h"
 #include "app/form1_design.h"
-#include "host/fltk/internal.h"
+#include "host/fltk/application.h"
+#include "host/fltk/controls.h"
+#include "host/fltk/delivery.h"
+#include "host/fltk/display.h"
+#include "host/fltk/form_window.h"
 #include "host/picture_formats.h"
 
 namespace {

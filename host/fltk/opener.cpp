@@ -1,3 +1,5 @@
+#include "host/fltk/opener.h"
+
 #include <FL/Fl.H>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -7,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "host/fltk/internal.h"
+#include "host/host.h"
 #include "host/paths.h"
 
 extern char** environ;
@@ -16,10 +18,11 @@ namespace host::fltk {
 
 namespace {
 
+constexpr std::string_view kOpen = "open";
 constexpr const char* kOpener = "xdg-open";
 constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
 constexpr intptr_t kShellFileNotFound = 2;
-constexpr intptr_t kShellNoAssociation = 31;
+constexpr intptr_t kShellNoAssociation = 31;  // also the answer to an unknown verb
 constexpr std::string_view kFileNotFound = "Файл не найден";
 constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть этот файл.";
 constexpr double kPollSeconds = 0.25;
@@ -69,7 +72,8 @@ void Watch(void*) {
 
 }  // namespace
 
-intptr_t OpenDocument(std::string_view file) {
+intptr_t OpenDocument(std::string_view operation, std::string_view file) {
+  if (operation != kOpen) return kShellNoAssociation;
   const bool web = IsWebAddress(file);
   const std::string target = web ? std::string(file) : NativePath(file);
   struct stat info;

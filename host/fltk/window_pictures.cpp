@@ -1,0 +1,44 @@
+#include "host/fltk/window_pictures.h"
+
+#include "host/picture_formats.h"
+
+namespace host::fltk {
+
+namespace {
+
+std::unique_ptr<Fl_RGB_Image> ImageOf(const Picture& picture) {
+  auto image =
+      std::make_unique<Fl_RGB_Image>(picture.rgba.data(), picture.width, picture.height, 4);
+  // Own a copy: the decoded pixels are temporaries.
+  return std::unique_ptr<Fl_RGB_Image>(static_cast<Fl_RGB_Image*>(image->copy()));
+}
+
+}  // namespace
+
+WindowPictures LoadPictures(const FormDesign& design, Surface& image) {
+  WindowPictures pictures;
+  try {
+    const Picture background = ReadBackground(design.picture);
+    image.DrawPicture(background.width, background.height, background.rgba.data());
+  } catch (const RuntimeError&) {
+    // A design without its picture shows the plain face.
+  }
+  try {
+    for (const Picture& picture : ReadIcon(design.icon)) pictures.icons.push_back(ImageOf(picture));
+  } catch (const RuntimeError&) {
+  }
+  for (const ControlDesign& control : design.controls) {
+    if (control.mousePointer != pointer::kCustom || control.mouseIcon.empty()) continue;
+    try {
+      const CursorPicture cursor = ReadCursor(control.mouseIcon);
+      pictures.hand = ImageOf(cursor.image);
+      pictures.handX = cursor.hotX;
+      pictures.handY = cursor.hotY;
+    } catch (const RuntimeError&) {
+    }
+    break;
+  }
+  return pictures;
+}
+
+}  // namespace host::fltk
