@@ -1,38 +1,16 @@
 #include "host/fltk/canvas.h"
 
-#include <FL/fl_draw.H>
-
 namespace host::fltk {
 
-namespace {
-
-void Paint(const Surface& surface) {
-  fl_draw_image(surface.data(), 0, 0, surface.width(), surface.height(), 3);
-}
-
-}  // namespace
-
-Canvas::Canvas(int width, int height, Rgb face) : image_(width, height, face), transient_(0, 0) {}
+Canvas::Canvas(int width, int height, Rgb face) : image_(width, height, face) {}
 
 Surface& Canvas::Target(bool autoRedraw) {
-  if (autoRedraw) return image_;
-  // Without AutoRedraw the drawing shows only until the next repaint, which
-  // comes from the persistent image.
-  transient_ = image_;
-  return transient_;
-}
-
-void Canvas::Show(const Surface& target, Fl_Window& window) {
-  if (!window.shown()) return;
-  if (&target == &image_) {
-    window.damage(FL_DAMAGE_ALL);  // the next repaint shows it
-    return;
+  if (autoRedraw) {
+    layer_.reset();  // the window shows its persistent image again
+    return image_;
   }
-  window.make_current();
-  Paint(target);
-  for (int i = 0; i < window.children(); ++i) window.child(i)->redraw();
+  if (!layer_) layer_ = image_;
+  return *layer_;
 }
-
-void Canvas::Repaint() { Paint(image_); }
 
 }  // namespace host::fltk

@@ -1,8 +1,9 @@
 // Where a window's drawing goes: the persistent image that every repaint
-// shows, and drawing done without AutoRedraw, which shows only until then.
+// shows, and a layer over it for drawing done without AutoRedraw, which
+// shows until the next repaint.
 #pragma once
 
-#include <FL/Fl_Window.H>
+#include <optional>
 
 #include "host/surface.h"
 
@@ -12,19 +13,18 @@ class Canvas {
  public:
   Canvas(int width, int height, Rgb face);
 
-  Surface& image() { return image_; }
   const Surface& image() const { return image_; }
+  Surface& image() { return image_; }
   // The surface the next drawing goes to, as AutoRedraw says.
   Surface& Target(bool autoRedraw);
-  // Shows what was just drawn on `target`: at the next repaint for the
-  // persistent image, at once otherwise.
-  void Show(const Surface& target, Fl_Window& window);
-  // A repaint of the window's client area from the persistent image.
-  void Repaint();
+  // A repaint: from now on only the persistent image shows.
+  void Repaint() { layer_.reset(); }
+  // What the window shows now.
+  const Surface& Shown() const { return layer_ ? *layer_ : image_; }
 
  private:
   Surface image_;
-  Surface transient_;
+  std::optional<Surface> layer_;
 };
 
 }  // namespace host::fltk

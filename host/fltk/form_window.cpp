@@ -1,13 +1,14 @@
 #include "host/fltk/form_window.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
-#include <cstdlib>
 #include <string>
 
 #include "host/fltk/control_builder.h"
 #include "host/fltk/controls.h"
 #include "host/fltk/conversions.h"
+#include "host/fltk/delivery.h"
 
 namespace host::fltk {
 
@@ -29,7 +30,7 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
   // Esc arrives here too, and never closes the menu.
   callback([](Fl_Widget*, void*) {
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
-    std::exit(0);
+    EndProgram(0);
   });
   pictures_ = LoadPictures(design_, canvas_.image());
   std::vector<const Fl_RGB_Image*> sizes;
@@ -86,21 +87,19 @@ FileListBox& FormWindow::fileListBox(std::string_view name) {
 // ---- Drawing ----
 
 void FormWindow::LineBox(float x1, float y1, float x2, float y2, Color color) {
-  Surface& target = canvas_.Target(autoRedraw_);
-  target.FillBox(PixelsOf(x1), PixelsOf(y1), PixelsOf(x2), PixelsOf(y2), ResolveColor(color));
-  canvas_.Show(target, *this);
+  const int left = PixelsOf(x1), top = PixelsOf(y1), right = PixelsOf(x2), bottom = PixelsOf(y2);
+  canvas_.Target(autoRedraw_).FillBox(left, top, right, bottom, ResolveColor(color));
+  redraw();
 }
 
 void FormWindow::RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  Surface& target = canvas_.Target(autoRedraw_);
-  target.RoundRect(l, t, r, b, ew, eh, drawWidth_, ResolveColor(foreColor_));
-  canvas_.Show(target, *this);
+  canvas_.Target(autoRedraw_).RoundRect(l, t, r, b, ew, eh, drawWidth_, ResolveColor(foreColor_));
+  redraw();
 }
 
 void FormWindow::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
-  Surface& target = canvas_.Target(autoRedraw_);
-  target.GradientFill(from, to, vertical);
-  canvas_.Show(target, *this);
+  canvas_.Target(autoRedraw_).GradientFill(from, to, vertical);
+  redraw();
 }
 
 void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
@@ -108,8 +107,14 @@ void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew
   shape_.ApplyTo(*this);
 }
 
-void FormWindow::draw() {
+void FormWindow::Refresh() {
   canvas_.Repaint();
+  redraw();
+}
+
+void FormWindow::draw() {
+  const Surface& shown = canvas_.Shown();
+  fl_draw_image(shown.data(), 0, 0, shown.width(), shown.height(), 3);
   draw_children();
 }
 

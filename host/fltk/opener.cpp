@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -52,11 +53,21 @@ struct Opening {
 
 std::vector<Opening> openings;
 
+// Whether the child has ended, reaping it if so; a signal arriving meanwhile
+// is no answer.
+bool Reaped(pid_t pid, int& status) {
+  pid_t result;
+  do {
+    result = waitpid(pid, &status, WNOHANG);
+  } while (result < 0 && errno == EINTR);
+  return result != 0;
+}
+
 void Watch(void*) {
   std::vector<std::string_view> verdicts;
   for (auto it = openings.begin(); it != openings.end();) {
     int status = 0;
-    if (waitpid(it->pid, &status, WNOHANG) == 0) {
+    if (!Reaped(it->pid, status)) {
       ++it;
       continue;
     }
@@ -91,6 +102,11 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   if (openings.empty()) Fl::add_timeout(kPollSeconds, Watch);
   openings.push_back({pid, std::chrono::steady_clock::now()});
   return kShellDone;
+}
+
+void StopWatchingOpeners() {
+  Fl::remove_timeout(Watch);
+  openings.clear();
 }
 
 }  // namespace host::fltk
