@@ -244,6 +244,7 @@ TEST_F(FltkHostTest, ADragReadsThePointerOnTheScreenAndReportsEveryHeldButton) {
   EXPECT_THAT(events.lines,
               ElementsAre(Line("MouseDown", 2, 1500, 3000), Line("MouseMove", 3, 1650, 3000),
                           Line("MouseMove", 6, 1800, 3150), Line("MouseUp", 2, 1800, 3150)));
+  EXPECT_THROW(form->Move(1e12f, 0), host::RuntimeError);  // beyond any screen: overflow
 }
 
 TEST_F(FltkHostTest, TheShownPanelCoversHotAreasAndItsListPassesKeysToTheWindowFirst) {
