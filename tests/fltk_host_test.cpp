@@ -80,6 +80,10 @@ void CloseMessages(void*) {
 // The status the program ended with; -1 while it runs.
 int exitStatus = -1;
 void RecordExit(int status) { exitStatus = status; }
+void RecordNextExit() {
+  host::fltk::ReplaceExit(RecordExit);
+  exitStatus = -1;
+}
 
 // The menu's window, a scratch folder, and a stand-in xdg-open first on PATH
 // that logs each argument it is given.
@@ -91,8 +95,7 @@ class FltkHostTest : public ::testing::Test {
   }
   void SetUp() override {
     host::install(&application);
-    host::fltk::ReplaceExit(RecordExit);
-    exitStatus = -1;
+    RecordNextExit();
     messages.clear();
     Fl::add_timeout(0.05, CloseMessages);
     form->setEvents(&events);
@@ -389,7 +392,7 @@ TEST_F(FltkHostTest, TheProgramEndsThroughOneExitAndRunsNothingAfterIt) {
   host::runtime().End();
   EXPECT_EQ(exitStatus, 0);
 
-  host::fltk::ReplaceExit(RecordExit);
+  RecordNextExit();
   const Atom protocols = XInternAtom(fl_display, "WM_PROTOCOLS", False);
   XClientMessageEvent close{ClientMessage, 0, True, fl_display, fl_xid(form), protocols, 32, {}};
   close.data.l[0] = XInternAtom(fl_display, "WM_DELETE_WINDOW", False);
@@ -399,7 +402,7 @@ TEST_F(FltkHostTest, TheProgramEndsThroughOneExitAndRunsNothingAfterIt) {
   At(300, 450, "click 1");  // the window is still there, its program not
   EXPECT_THAT(events.lines, ::testing::IsEmpty());
 
-  host::fltk::ReplaceExit(RecordExit);
+  RecordNextExit();
   host::fltk::Deliver([] { throw host::RuntimeError(host::err::kOverflow, "Переполнение"); });
   EXPECT_THAT(messages, ElementsAre("Ошибка выполнения 6:\n\nПереполнение"));
   EXPECT_EQ(exitStatus, 1);
