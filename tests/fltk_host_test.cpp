@@ -9,6 +9,7 @@
 #include <X11/extensions/Xfixes.h>
 #include <X11/extensions/shape.h>
 
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -365,24 +366,29 @@ TEST_F(FltkHostTest, TheScreenShowsThePictureAndDrawingWithoutAutoRedrawLastsUnt
 // The region the program gives the window is its outline on the screen,
 // pixel for pixel.
 TEST_F(FltkHostTest, TheWindowTakesTheShapeOfItsRegion) {
-  host::Runtime& rt = host::runtime();
-  const int32_t region = rt.CreateRoundRectRgn(0, 0, 640, 480, 60, 40);
-  ASSERT_EQ(rt.SetWindowRgn(form->hWnd(), region, true), 1);
-  EXPECT_TRUE(rt.DeleteObject(region));
   ShowMenu();
-  int count = 0, ordering = 0;
-  XRectangle* rows =
-      XShapeGetRectangles(fl_display, fl_xid(form), ShapeBounding, &count, &ordering);
-  std::vector<bool> inside(640 * 480);
-  for (int i = 0; i < count; ++i)
-    for (int y = rows[i].y; y < rows[i].y + rows[i].height; ++y)
-      for (int x = rows[i].x; x < rows[i].x + rows[i].width; ++x) inside[y * 640 + x] = true;
-  XFree(rows);
-  int differing = 0;
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x)
-      differing += inside[y * 640 + x] != host::InsideRoundRect(x, y, 0, 0, 640, 480, 60, 40);
-  EXPECT_EQ(differing, 0);
+  // The menu's own outline, and one reaching far past the window's edges.
+  for (const auto [l, t, r, b, ew, eh] :
+       {std::array{0, 0, 640, 480, 60, 40}, {-40000, -30, 40660, 500, 200, 120}}) {
+    host::Runtime& rt = host::runtime();
+    const int32_t region = rt.CreateRoundRectRgn(l, t, r, b, ew, eh);
+    ASSERT_EQ(rt.SetWindowRgn(form->hWnd(), region, true), 1);
+    EXPECT_TRUE(rt.DeleteObject(region));
+    Pump();
+    int count = 0, ordering = 0;
+    XRectangle* rows =
+        XShapeGetRectangles(fl_display, fl_xid(form), ShapeBounding, &count, &ordering);
+    std::vector<bool> inside(640 * 480);
+    for (int i = 0; i < count; ++i)
+      for (int y = rows[i].y; y < rows[i].y + rows[i].height; ++y)
+        for (int x = rows[i].x; x < rows[i].x + rows[i].width; ++x) inside[y * 640 + x] = true;
+    XFree(rows);
+    int differing = 0;
+    for (int y = 0; y < 480; ++y)
+      for (int x = 0; x < 640; ++x)
+        differing += inside[y * 640 + x] != host::InsideRoundRect(x, y, l, t, r, b, ew, eh);
+    EXPECT_EQ(differing, 0) << l;
+  }
 }
 
 // End, the window manager's close and an untrapped error all leave through
