@@ -13,7 +13,7 @@
 namespace host::fltk {
 
 namespace {
-constexpr Rgb kPlaceholderFace{16, 18, 40};  // shown while a picture is missing
+constexpr Rgb kPlaceholderFace{16, 18, 40};  // of a design without a picture
 }  // namespace
 
 FormWindow::FormWindow(const FormDesign& design, int32_t handle)
@@ -22,6 +22,7 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
       design_(design),
       handle_(handle),
       canvas_(w(), h(), kPlaceholderFace) {
+  end();  // controls are placed by the builder; nothing else lands inside, even on failure
   copy_label(std::string(design.caption).c_str());
   xclass(Fl_Double_Window::label());
   if (design.borderStyle == 0) border(0);
@@ -38,7 +39,6 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
   icons(sizes.data(), static_cast<int>(sizes.size()));
   pointer_.setHand(pictures_.hand.get(), pictures_.handX, pictures_.handY);
   controls_ = BuildControls(*this, directory_);
-  end();
 }
 
 FormWindow::~FormWindow() = default;
