@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "app/disc_documents.h"
 #include "app/form1_design.h"
 #include "host/numbers.h"
 #include "toolkit/decoration.h"
@@ -15,9 +16,6 @@ namespace app {
 namespace {
 
 constexpr std::string_view kSeparator = "\\";
-constexpr std::string_view kEpisodePrefix = "Zorvanta - серия ";
-constexpr std::string_view kEpisodeSuffix = ".avi";
-constexpr std::string_view kTrailer = "Zorvanta - анонс фильма 2005.avi";
 constexpr std::string_view kNoParameters = "";
 constexpr std::string_view kFolderMissing = "Файл не найден";
 constexpr int16_t kEscape = 27;
@@ -43,9 +41,9 @@ constexpr std::array<MediaList, 4> kMediaLists = {{
 }};
 
 std::string EpisodeFile(int16_t episode) {
-  std::string name{kEpisodePrefix};
+  std::string name{documents::kEpisodePrefix};
   name += std::to_string(episode);
-  name += kEpisodeSuffix;
+  name += documents::kEpisodeSuffix;
   return name;
 }
 
@@ -127,7 +125,7 @@ void Form1::PartsButtons_Click(int16_t index) {
 
 void Form1::AnonsButtons_Click(int16_t /*index*/) {
   List1CloseWindow();
-  toolkit::ShellOpen(BesideProgram(kTrailer), kNoParameters);
+  toolkit::ShellOpen(BesideProgram(documents::kTrailer), kNoParameters);
 }
 
 void Form1::QuorrelButtons_Click() { toolkit::ShellOpen(kMakerWebAddress, kNoParameters); }
@@ -182,7 +180,7 @@ std::vector<DiscEntry> DiscEntries() {
   std::sort(episodes.begin(), episodes.end());
   std::vector<DiscEntry> entries;
   for (int16_t episode : episodes) entries.push_back({EpisodeFile(episode), false});
-  entries.push_back({std::string(kTrailer), false});
+  entries.push_back({std::string(documents::kTrailer), false});
   for (const MediaList& list : kMediaLists) entries.push_back({std::string(list.folder), true});
   return entries;
 }

@@ -29,7 +29,8 @@ class Form1 final : public host::FormEvents {
  public:
   explicit Form1(host::Form& window) : window_(window) {}
 
-  // Events from the host, routed to the handlers below.
+  // Events from the host: the only way in. Each routes to the handler
+  // of its object and event below.
   void Load() override;
   void KeyDown(int16_t keyCode, int16_t shift) override;
   void MouseDown(int16_t button, int16_t shift, float x, float y) override;
@@ -38,6 +39,11 @@ class Form1 final : public host::FormEvents {
   void Click(std::string_view control, std::optional<int16_t> index) override;
   void DblClick(std::string_view control) override;
 
+  // The window's two methods.
+  void startList(std::string_view path, std::string_view captionName);
+  void List1CloseWindow();
+
+ private:
   void Form_Load();
   void Form_KeyDown(int16_t keyCode, int16_t shift);
   void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
@@ -51,10 +57,6 @@ class Form1 final : public host::FormEvents {
   void Label2_Click();
   void List1_DblClick();
 
-  void startList(std::string_view path, std::string_view captionName);
-  void List1CloseWindow();
-
- private:
   host::Form& window_;
 };
 

@@ -1,3 +1,5 @@
+#include "host/fltk/message_box.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
@@ -6,8 +8,6 @@
 
 #include <algorithm>
 #include <string>
-
-#include "host/fltk/internal.h"
 
 namespace host::fltk {
 

@@ -1,13 +1,16 @@
+#include "host/fltk/opener.h"
+
 #include <FL/Fl.H>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <chrono>
 #include <string>
 #include <vector>
 
-#include "host/fltk/internal.h"
+#include "host/host.h"
 #include "host/paths.h"
 
 extern char** environ;
@@ -16,10 +19,11 @@ namespace host::fltk {
 
 namespace {
 
+constexpr std::string_view kOpen = "open";
 constexpr const char* kOpener = "xdg-open";
 constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
 constexpr intptr_t kShellFileNotFound = 2;
-constexpr intptr_t kShellNoAssociation = 31;
+constexpr intptr_t kShellNoAssociation = 31;  // also the answer to an unknown verb
 constexpr std::string_view kFileNotFound = "Файл не найден";
 constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть этот файл.";
 constexpr double kPollSeconds = 0.25;
@@ -49,11 +53,21 @@ struct Opening {
 
 std::vector<Opening> openings;
 
+// Whether the child has ended, reaping it if so; a signal arriving meanwhile
+// is no answer.
+bool Reaped(pid_t pid, int& status) {
+  pid_t result;
+  do {
+    result = waitpid(pid, &status, WNOHANG);
+  } while (result < 0 && errno == EINTR);
+  return result != 0;
+}
+
 void Watch(void*) {
   std::vector<std::string_view> verdicts;
   for (auto it = openings.begin(); it != openings.end();) {
     int status = 0;
-    if (waitpid(it->pid, &status, WNOHANG) == 0) {
+    if (!Reaped(it->pid, status)) {
       ++it;
       continue;
     }
@@ -69,7 +83,8 @@ void Watch(void*) {
 
 }  // namespace
 
-intptr_t OpenDocument(std::string_view file) {
+intptr_t OpenDocument(std::string_view operation, std::string_view file) {
+  if (operation != kOpen) return kShellNoAssociation;
   const bool web = IsWebAddress(file);
   const std::string target = web ? std::string(file) : NativePath(file);
   struct stat info;
@@ -87,6 +102,11 @@ intptr_t OpenDocument(std::string_view file) {
   if (openings.empty()) Fl::add_timeout(kPollSeconds, Watch);
   openings.push_back({pid, std::chrono::steady_clock::now()});
   return kShellDone;
+}
+
+void StopWatchingOpeners() {
+  Fl::remove_timeout(Watch);
+  openings.clear();
 }
 
 }  // namespace host::fltk

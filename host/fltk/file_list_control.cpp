@@ -1,0 +1,96 @@
+#include <FL/Fl.H>
+#include <FL/filename.H>
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include "host/fltk/controls.h"
+#include "host/fltk/delivery.h"
+#include "host/fltk/form_window.h"
+#include "host/paths.h"
+
+namespace host::fltk {
+
+namespace {
+
+constexpr Fl_Color kListSelection = 0x33408000;  // steel blue under white text
+
+bool IsEnter(int key) { return key == FL_Enter || key == FL_KP_Enter; }
+
+}  // namespace
+
+FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, int x, int y, int w,
+                                 int h)
+    : Control(form, design, x, y, w, h) {
+  box(design.borderStyle ? FL_BORDER_BOX : FL_DOWN_BOX);
+  color(ToFlColor(design.backColor));
+  textcolor(ToFlColor(design.foreColor));
+  selection_color(kListSelection);
+  textfont(FontOf(design));
+  textsize(FontSizeOf(design));
+  has_scrollbar(VERTICAL);
+  // Names are shown as they are: no "@" formatting, no tab columns.
+  format_char(0);
+  column_char(0);
+  when(FL_WHEN_NEVER);
+}
+
+namespace {
+
+using DirentCompare = int (*)(const dirent**, const dirent**);
+
+bool IsListedFile(const std::string& folder, const dirent& entry) {
+  if (entry.d_name[0] == '.') return false;  // hidden files, "." and ".."
+  if (entry.d_type == DT_DIR) return false;
+  if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return true;
+  struct stat info;
+  const std::string path = folder + "/" + entry.d_name;
+  return stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+void FileListControl::setPath(std::string_view folder) {
+  const std::string native = NativePath(folder);
+  dirent** list = nullptr;
+  // The names are bytes as the folder holds them, in the toolkit's
+  // case-blind natural order: "клип 2" before "клип 10".
+  const int count =
+      scandir(native.c_str(), &list, nullptr, reinterpret_cast<DirentCompare>(fl_casenumericsort));
+  if (count < 0) throw RuntimeError(err::kPathNotFound, "Путь не найден");
+  std::vector<std::string> files;
+  files.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (IsListedFile(native, *list[i])) files.emplace_back(list[i]->d_name);
+    free(list[i]);
+  }
+  free(list);
+
+  clear();
+  for (const std::string& name : files) add(name.c_str());
+  entries_ = std::move(files);
+  path_ = native;
+  redraw();
+}
+
+std::string FileListControl::FileName() const {
+  const int selected = value();
+  if (selected < 1 || selected > static_cast<int>(entries_.size())) return {};
+  return entries_[static_cast<size_t>(selected - 1)];
+}
+
+int FileListControl::handle(int event) {
+  if (event == FL_KEYBOARD && IsEnter(Fl::event_key())) {
+    if (form_.events()) Deliver([&] { form_.events()->DblClick(design_.name); });
+    return 1;
+  }
+  const int used = Fl_Hold_Browser::handle(event);
+  if (event == FL_PUSH && Fl::event_clicks() > 0 && Fl::event_button() == FL_LEFT_MOUSE &&
+      form_.events())
+    Deliver([&] { form_.events()->DblClick(design_.name); });
+  if (event == FL_ENTER || event == FL_MOVE) form_.UpdatePointer();
+  return used || event == FL_PUSH;
+}
+
+}  // namespace host::fltk

@@ -1,0 +1,33 @@
+#include <FL/Fl.H>
+
+#include "host/fltk/application.h"
+#include "host/fltk/delivery.h"
+#include "host/fltk/display.h"
+#include "host/fltk/form_window.h"
+#include "host/fltk/keyboard.h"
+
+namespace host::fltk {
+
+int Run(const FormDesign& design, const MakeHandlers& makeHandlers) {
+  if (!OpenDisplay()) return 1;
+  Application application;
+  install(&application);
+  InstallKeyPreview();
+  FormWindow* form = nullptr;
+  std::unique_ptr<FormEvents> handlers;
+  Deliver([&] {
+    form = &application.CreateForm(design);
+    handlers = makeHandlers(*form);
+    form->setEvents(handlers.get());
+    handlers->Load();
+  });
+  int status = 1;
+  if (!ProgramEnded()) {
+    form->ShowCentred();
+    Deliver([&] { status = Fl::run(); });
+  }
+  install(nullptr);
+  return status;
+}
+
+}  // namespace host::fltk
