@@ -52,7 +52,7 @@ bool IsListedFile(const std::string& folder, const dirent& entry) {
 }  // namespace
 
 void FileListControl::setPath(std::string_view folder) {
-  const std::string native = NativePath(folder);
+  const std::string native = FindIgnoringCase(NativePath(folder));
   dirent** list = nullptr;
   // The names are bytes as the folder holds them, in the toolkit's
   // case-blind natural order: "клип 2" before "клип 10".
@@ -70,14 +70,15 @@ void FileListControl::setPath(std::string_view folder) {
   clear();
   for (const std::string& name : files) add(name.c_str());
   entries_ = std::move(files);
-  path_ = native;
+  path_ = ShownPath(native);  // as the program joins it
   redraw();
 }
 
+// The name as the program may join it; the list shows it as it is.
 std::string FileListControl::FileName() const {
   const int selected = value();
   if (selected < 1 || selected > static_cast<int>(entries_.size())) return {};
-  return entries_[static_cast<size_t>(selected - 1)];
+  return ShownPath(entries_[static_cast<size_t>(selected - 1)]);
 }
 
 int FileListControl::handle(int event) {
