@@ -9,9 +9,12 @@ E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zorvanta-e2e.XXXXXX")
 export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 OPEN_LOG=$E2E_ROOT/opened.log
+OPEN_ARGS=$E2E_ROOT/opened.args  # each call: its argument count, then each argument, NUL-ended
+MENU_ERRORS=$E2E_ROOT/menu.stderr
 MENU_PID=
 WINDOW=
 : >"$OPEN_LOG"
+: >"$OPEN_ARGS"
 failures=0
 
 cleanup() {
@@ -52,15 +55,28 @@ install_opener() {
   cat >"$E2E_ROOT/bin/xdg-open" <<OPENER
 #!/bin/sh
 printf '%s\n' "\$*" >>"$OPEN_LOG"
+printf '%s\0' "\$#" "\$@" >>"$OPEN_ARGS"
 exit \$(cat "$E2E_ROOT/opener-status" 2>/dev/null || echo 0)
 OPENER
   chmod +x "$E2E_ROOT/bin/xdg-open"
   export PATH=$E2E_ROOT/bin:$PATH
 }
 
+forget_opened() {
+  : >"$OPEN_LOG"
+  : >"$OPEN_ARGS"
+}
+
+# Whether the opener was called once, with exactly this one argument.
+opened_exactly() {
+  printf '%s\0' 1 "$1" >"$E2E_ROOT/expected.args"
+  cmp -s "$E2E_ROOT/expected.args" "$OPEN_ARGS"
+}
+
 # Starts the menu from another working folder and waits for its window.
+# Its standard error goes on to the test's, and to MENU_ERRORS.
 start_menu() {
-  (cd "$E2E_ROOT" && exec "$DISC/start") &
+  (cd "$E2E_ROOT" && exec "$DISC/start" 2> >(tee -a "$MENU_ERRORS" >&2)) &
   MENU_PID=$!
   WINDOW=
   for _ in $(seq 100); do
