@@ -7,6 +7,7 @@
 
 #include "host/fltk/controls.h"
 #include "host/fltk/delivery.h"
+#include "host/fltk/fonts.h"
 #include "host/fltk/form_window.h"
 #include "host/paths.h"
 
@@ -82,16 +83,45 @@ std::string FileListControl::FileName() const {
 }
 
 int FileListControl::handle(int event) {
-  if (event == FL_KEYBOARD && IsEnter(Fl::event_key())) {
-    if (form_.events()) Deliver([&] { form_.events()->DblClick(design_.name); });
+  const bool enter = (event == FL_KEYBOARD || event == FL_KEYUP) && IsEnter(Fl::event_key());
+  if (enter) {
+    if (event == FL_KEYBOARD && !enterHeld_ && form_.events())
+      Deliver([&] { form_.events()->DblClick(design_.name); });
+    enterHeld_ = event == FL_KEYBOARD;
     return 1;
   }
+  if (event == FL_UNFOCUS) enterHeld_ = false;
+  // The first arrow key with nothing selected selects the first row.
+  if (event == FL_KEYBOARD && value() == 0 && size() > 0 &&
+      (Fl::event_key() == FL_Down || Fl::event_key() == FL_Up)) {
+    value(1);
+    return 1;
+  }
+  // Only a row is double-clicked; not the scroll bar nor the space below.
+  const bool counts = event == FL_PUSH && Fl::event_button() == FL_LEFT_MOUSE && PointerOnRow();
   const int used = Fl_Hold_Browser::handle(event);
-  if (event == FL_PUSH && Fl::event_clicks() > 0 && Fl::event_button() == FL_LEFT_MOUSE &&
-      form_.events())
+  if (event == FL_PUSH && doubleClicks_.Press(counts, Fl::event_clicks() > 0) && form_.events())
     Deliver([&] { form_.events()->DblClick(design_.name); });
   if (event == FL_ENTER || event == FL_MOVE) form_.UpdatePointer();
   return used || event == FL_PUSH;
+}
+
+bool FileListControl::PointerOnRow() {
+  int x, y, w, h;
+  bbox(x, y, w, h);
+  return Fl::event_inside(x, y, w, h) && find_item(Fl::event_y());
+}
+
+int FileListControl::item_height(void* item) const {
+  return TextDrawable() ? Fl_Hold_Browser::item_height(item) : textsize() + 2;
+}
+
+int FileListControl::item_width(void* item) const {
+  return TextDrawable() ? Fl_Hold_Browser::item_width(item) : 0;
+}
+
+void FileListControl::item_draw(void* item, int x, int y, int w, int h) const {
+  if (TextDrawable()) Fl_Hold_Browser::item_draw(item, x, y, w, h);
 }
 
 }  // namespace host::fltk
