@@ -63,8 +63,13 @@ void Pump(double seconds = 0.15) {
 
 // Counts the message boxes that open, closing each as a user would.
 int messagesSeen = 0;
+std::vector<std::string> messageTexts;
 void CloseMessages(void*) {
-  if (Fl_Window* box = Fl::modal()) ++messagesSeen, box->hide();
+  if (Fl_Window* box = Fl::modal()) {
+    ++messagesSeen;
+    messageTexts.push_back(box->child(0)->label());
+    box->hide();
+  }
   Fl::repeat_timeout(0.05, CloseMessages);
 }
 
@@ -264,6 +269,21 @@ TEST_F(FltkHostTest, OddNamesAreSelectedExactlyAndEachReachesTheOpenerAsOneArgum
   EXPECT_THAT(opened, ::testing::UnorderedElementsAreArray(expected));
   EXPECT_FALSE(fs::exists("pwned"));
   Pump(0.5);  // the openers finish before their folder goes
+}
+
+TEST_F(FltkHostTest, ALateNoProgramMessageNamesItsDocument) {
+  std::ofstream(root / "bin" / "xdg-open") << "#!/bin/sh\nexit 3\n";  // no program for it
+  std::ofstream(root / "Zorvanta - серия 1.avi") << "x";
+  messageTexts.clear();
+  Fl::add_timeout(0.05, CloseMessages);
+  host::runtime().ShellExecute(0, "open", root.string() + "\\Zorvanta - серия 1.avi", "", "", 1);
+  host::runtime().ShellExecute(0, "open", "https://quorrel.example/", "", "", 1);
+  for (int tries = 0; tries < 60 && messageTexts.size() < 2; ++tries) Pump(0.05);
+  Fl::remove_timeout(CloseMessages);
+  using ::testing::HasSubstr;
+  EXPECT_THAT(messageTexts,
+              ::testing::UnorderedElementsAre(HasSubstr("«Zorvanta - серия 1.avi»"),
+                                              HasSubstr("«https://quorrel.example/»")));
 }
 
 TEST_F(FltkHostTest, TheScreenShowsThePictureAndDrawingOnlyWithAutoRedrawOutlivesARepaint) {
