@@ -15,6 +15,7 @@ MENU_PID=
 WINDOW=
 : >"$OPEN_LOG"
 : >"$OPEN_ARGS"
+: >"$MENU_ERRORS"
 failures=0
 
 cleanup() {
@@ -36,7 +37,8 @@ check() {  # check "what" command...
 
 finish() {
   if ((failures > 0)); then
-    echo "$failures check(s) failed" >&2
+    echo "$failures check(s) failed; the menu's standard error:" >&2
+    cat "$MENU_ERRORS" >&2
     exit 1
   fi
   echo "all checks passed"
@@ -74,9 +76,14 @@ opened_exactly() {
 }
 
 # Starts the menu from another working folder and waits for its window.
-# Its standard error goes on to the test's, and to MENU_ERRORS.
+# Its standard error goes to MENU_ERRORS, shown if a check fails.
+# With MENU_TRACE set, the menu's own calls on files are logged there.
 start_menu() {
-  (cd "$E2E_ROOT" && exec "$DISC/start" 2> >(tee -a "$MENU_ERRORS" >&2)) &
+  local run=("$DISC/start")
+  if [[ -n "${MENU_TRACE:-}" ]]; then
+    run=(strace -qq -e trace=%file,fchmod,ftruncate -o "$MENU_TRACE" "${run[@]}")
+  fi
+  (cd "$E2E_ROOT" && exec "${run[@]}" 2>>"$MENU_ERRORS") &
   MENU_PID=$!
   WINDOW=
   for _ in $(seq 100); do
@@ -128,6 +135,15 @@ pixel_at() {  # pixel_at x y  (window coordinates, from the last screenshot)
 }
 
 menu_running() { kill -0 "$MENU_PID" 2>/dev/null; }
+
+# Clicks the cross; true when the menu then ends with status 0.
+close_with_cross() {
+  local status=0
+  click_at 618 17
+  wait "$MENU_PID" || status=$?
+  MENU_PID=
+  test "$status" = 0
+}
 
 # A message box: a window titled like the menu, other than the menu itself.
 message_window() {
