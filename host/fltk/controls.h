@@ -90,6 +90,7 @@ class FileListControl final : public Control<Fl_Hold_Browser, FileListBox> {
   void item_draw(void* item, int x, int y, int w, int h) const override;
 
  private:
+  bool HandledKey(int event);
   bool PointerOnRow();
 
   std::string path_;

@@ -4,6 +4,8 @@
 #include <FL/x.H>
 #include <X11/Xatom.h>
 
+#include <algorithm>
+#include <array>
 #include <cinttypes>
 #include <cstdio>
 #include <string>
@@ -42,15 +44,13 @@ std::vector<Value> PropertyOf(Window window, const char* name, Atom type) {
   return values;
 }
 
-void AskWindowManager(Window window, const char* message, long first, long second, long third) {
+void AskWindowManager(Window window, const char* message, std::array<long, 5> data) {
   XEvent event{};
   event.xclient.type = ClientMessage;
   event.xclient.window = window;
   event.xclient.message_type = AtomNamed(message);
   event.xclient.format = 32;
-  event.xclient.data.l[0] = first;
-  event.xclient.data.l[1] = second;
-  event.xclient.data.l[3] = third;
+  std::copy(data.begin(), data.end(), event.xclient.data.l);
   XSendEvent(fl_display, Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
@@ -64,7 +64,7 @@ std::string SelectionFor(std::string_view folder) {
 }
 
 void Raise(Window menu) {
-  AskWindowManager(menu, "_NET_ACTIVE_WINDOW", kFromUser, CurrentTime, 0);
+  AskWindowManager(menu, "_NET_ACTIVE_WINDOW", {kFromUser, CurrentTime});
   XMapRaised(fl_display, menu);
   // Without a window manager nobody else would give it the focus.
   if (PropertyOf<Window>(Root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty())
@@ -84,7 +84,8 @@ void ShowInTaskbar(const Fl_Window& window) {
                   reinterpret_cast<const unsigned char*>(states.data()),
                   static_cast<int>(states.size()));
   // ... and for one that manages the window already.
-  AskWindowManager(xid, "_NET_WM_STATE", kStateRemove, static_cast<long>(skip), kFromApplication);
+  AskWindowManager(xid, "_NET_WM_STATE",
+                   {kStateRemove, static_cast<long>(skip), 0, kFromApplication});
   XFlush(fl_display);
 }
 

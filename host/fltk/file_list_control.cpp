@@ -83,20 +83,7 @@ std::string FileListControl::FileName() const {
 }
 
 int FileListControl::handle(int event) {
-  const bool enter = (event == FL_KEYBOARD || event == FL_KEYUP) && IsEnter(Fl::event_key());
-  if (enter) {
-    if (event == FL_KEYBOARD && !enterHeld_ && form_.events())
-      Deliver([&] { form_.events()->DblClick(design_.name); });
-    enterHeld_ = event == FL_KEYBOARD;
-    return 1;
-  }
-  if (event == FL_UNFOCUS) enterHeld_ = false;
-  // The first arrow key with nothing selected selects the first row.
-  if (event == FL_KEYBOARD && value() == 0 && size() > 0 &&
-      (Fl::event_key() == FL_Down || Fl::event_key() == FL_Up)) {
-    value(1);
-    return 1;
-  }
+  if (HandledKey(event)) return 1;
   // Only a row is double-clicked; not the scroll bar nor the space below.
   const bool counts = event == FL_PUSH && Fl::event_button() == FL_LEFT_MOUSE && PointerOnRow();
   const int used = Fl_Hold_Browser::handle(event);
@@ -104,6 +91,23 @@ int FileListControl::handle(int event) {
     Deliver([&] { form_.events()->DblClick(design_.name); });
   if (event == FL_ENTER || event == FL_MOVE) form_.UpdatePointer();
   return used || event == FL_PUSH;
+}
+
+// Enter opens once per press, however long it is held; the first arrow key
+// with nothing selected selects the first row.
+bool FileListControl::HandledKey(int event) {
+  const int key = Fl::event_key();
+  if ((event == FL_KEYBOARD || event == FL_KEYUP) && IsEnter(key)) {
+    if (event == FL_KEYBOARD && !enterHeld_ && form_.events())
+      Deliver([&] { form_.events()->DblClick(design_.name); });
+    enterHeld_ = event == FL_KEYBOARD;
+    return true;
+  }
+  if (event == FL_UNFOCUS) enterHeld_ = false;
+  if (event != FL_KEYBOARD || value() != 0 || size() == 0) return false;
+  if (key != FL_Down && key != FL_Up) return false;
+  value(1);
+  return true;
 }
 
 bool FileListControl::PointerOnRow() {
