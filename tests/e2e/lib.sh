@@ -35,6 +35,15 @@ check() {  # check "what" command...
   if "$@"; then echo "ok: $what"; else fail "$what"; fi
 }
 
+# Runs a command until it succeeds, for up to five seconds.
+eventually() {
+  for _ in $(seq 50); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 finish() {
   if ((failures > 0)); then
     echo "$failures check(s) failed; the menu's standard error:" >&2
