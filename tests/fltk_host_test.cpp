@@ -325,6 +325,21 @@ TEST_F(FltkHostTest, OddNamesAreSelectedExactlyAndEachReachesTheOpenerAsOneArgum
   Pump(0.5);  // the openers finish before their folder goes
 }
 
+TEST_F(FltkHostTest, ALateNoProgramMessageNamesItsDocument) {
+  std::ofstream(root / "bin" / "xdg-open") << "#!/bin/sh\nexit 3\n";  // no program for it
+  std::ofstream(root / "Zorvanta - серия 1.avi") << "x";
+  messages.clear();
+  Fl::add_timeout(0.05, CloseMessages);
+  host::runtime().ShellExecute(0, "open", root.string() + "\\Zorvanta - серия 1.avi", "", "", 1);
+  host::runtime().ShellExecute(0, "open", "https://quorrel.example/", "", "", 1);
+  for (int tries = 0; tries < 60 && messages.size() < 2; ++tries) Pump(0.05);
+  Fl::remove_timeout(CloseMessages);
+  using ::testing::HasSubstr;
+  EXPECT_THAT(messages,
+              ::testing::UnorderedElementsAre(HasSubstr("«Zorvanta - серия 1.avi»"),
+                                              HasSubstr("«https://quorrel.example/»")));
+}
+
 // The picture's own bytes, read here apart from the program's reader: a
 // bottom-up 24-bit bitmap, blue, green, red, rows padded to four bytes.
 unsigned long PaintedAt(int x, int y) {

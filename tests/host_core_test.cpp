@@ -1,6 +1,7 @@
 // The host's rules that need no display: number conversions, paths as the
 // program writes them, and the window image's drawing calls.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,39 @@ TEST(Paths, ACommandIsItsPathOrTheFirstRunnableFileAlongTheSearchPath) {
   EXPECT_EQ(host::CommandFile("./disc/start", runnable), "./disc/start");
   EXPECT_EQ(host::CommandFile("start", "/nowhere:"), "");  // the working folder holds none
   std::filesystem::remove_all(folder);
+}
+
+TEST(Paths, ABackslashInsideANameShowsAsPrivateUseAndComesBackWhole) {
+  const std::string native = "/media/dis\\c/sub\\x.wav";  // both backslashes are in names
+  const std::string shown = host::ShownPath(native);
+  EXPECT_EQ(shown,
+            "/media/dis\xEF\x81\x9C"
+            "c/sub\xEF\x81\x9C"
+            "x.wav");
+  EXPECT_EQ(host::NativePath(shown + "\\" + host::ShownPath("\\")), native + "/\\");
+  EXPECT_EQ(host::NativePath("\xEF\x81"), "\xEF\x81");  // a cut sequence stays as it is
+}
+
+TEST(Paths, CaseIsFoldedForLatinAndCyrillicOnly) {
+  EXPECT_EQ(host::FoldCase("Zorvanta - СЕРИЯ Ёж ÀÞ×"), "zorvanta - серия ёж àþ×");
+  EXPECT_EQ(host::FoldCase("\xD0"), "\xD0");  // bytes that are not UTF-8 pass
+  EXPECT_NE(host::FoldCase("Ä"), host::FoldCase("A"));
+}
+
+TEST(Paths, AMissingNameIsFoundWithoutRegardToCaseOnlyWhenOneEntryMatches) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("zorvanta-paths-" + std::to_string(getpid()));
+  fs::create_directories(root / "audio music");
+  fs::create_directories(root / "Video");
+  fs::create_directories(root / "VIDEO");
+  for (const char* name : {"audio music/клип.wav", "Video/a.avi", "VIDEO/a.avi", "Exact", "exact"})
+    std::ofstream(root / name) << "x";
+  const std::string base = root.string() + "/";
+  EXPECT_EQ(host::FindIgnoringCase(base + "Audio Music/КЛИП.wav"), base + "audio music/клип.wav");
+  EXPECT_EQ(host::FindIgnoringCase(base + "Exact"), base + "Exact");  // an exact name wins
+  EXPECT_EQ(host::FindIgnoringCase(base + "video/a.avi"), base + "video/a.avi");  // two match
+  EXPECT_EQ(host::FindIgnoringCase(base + "Audio Music/none"), base + "Audio Music/none");
+  fs::remove_all(root);
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {

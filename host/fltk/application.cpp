@@ -78,7 +78,7 @@ intptr_t Application::ShellExecute(int32_t /*ownerWindow*/, std::string_view ope
   return OpenDocument(operation, file);
 }
 
-std::string Application::AppPath() const { return ProgramFolder(); }
+std::string Application::AppPath() const { return ShownPath(ProgramFolder()); }
 
 void Application::MsgBox(std::string_view text) { ShowMessageBox(title_, text); }
 

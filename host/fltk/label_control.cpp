@@ -3,6 +3,7 @@
 
 #include "host/fltk/controls.h"
 #include "host/fltk/delivery.h"
+#include "host/fltk/fonts.h"
 #include "host/fltk/form_window.h"
 
 namespace host::fltk {
@@ -38,7 +39,7 @@ void LabelControl::draw() {
     fl_color(FL_BLACK);
     fl_rect(x(), y(), w(), h());
   }
-  if (caption_.empty()) return;
+  if (caption_.empty() || !TextDrawable()) return;
   fl_font(FontOf(design_), FontSizeOf(design_));
   fl_color(ToFlColor(design_.foreColor));
   const int inset = design_.borderStyle == 1 ? 1 : 0;
