@@ -335,9 +335,8 @@ TEST_F(FltkHostTest, ALateNoProgramMessageNamesItsDocument) {
   for (int tries = 0; tries < 60 && messages.size() < 2; ++tries) Pump(0.05);
   Fl::remove_timeout(CloseMessages);
   using ::testing::HasSubstr;
-  EXPECT_THAT(messages,
-              ::testing::UnorderedElementsAre(HasSubstr("«Zorvanta - серия 1.avi»"),
-                                              HasSubstr("«https://quorrel.example/»")));
+  EXPECT_THAT(messages, ::testing::UnorderedElementsAre(HasSubstr("«Zorvanta - серия 1.avi»"),
+                                                        HasSubstr("«https://quorrel.example/»")));
 }
 
 // The picture's own bytes, read here apart from the program's reader: a
