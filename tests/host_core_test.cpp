@@ -1,7 +1,9 @@
 // The host's rules that need no display: number conversions, paths as the
 // program writes them, and the window image's drawing calls.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "host/file_listing.h"
 #include "host/numbers.h"
 #include "host/paths.h"
 #include "host/surface.h"
@@ -29,6 +31,18 @@ TEST(Paths, BackslashesSeparateFoldersAndOnlySchemesWithTwoSlashesAreWebAddresse
   EXPECT_TRUE(host::IsWebAddress("svn+ssh://x"));
   EXPECT_FALSE(host::IsWebAddress("/disc\\https://x"));
   EXPECT_FALSE(host::IsWebAddress("://x"));
+}
+
+TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
+  const std::vector<host::FolderEntry> entries = {
+      {"клип 10.avi"}, {"клип 2.avi"}, {"B.mp3"},     {"a.mp3"},     {".hidden"},
+      {"Zeta"},        {"bin", true},  {"x10y2"},     {"x10y10"},    {"secret", false, true},
+      {"track007"},    {"track7"},     {"Track 1.A"}, {"track 1.a"}, {"."},
+      {"клип"},        {"12"},         {"9"},         {"Клип 1.avi"}};
+  EXPECT_THAT(host::ListedFiles(entries),
+              ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a",
+                                     "track007", "track7", "x10y2", "x10y10", "Zeta", "Клип 1.avi",
+                                     "клип", "клип 2.avi", "клип 10.avi"));
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {
