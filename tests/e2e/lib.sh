@@ -5,6 +5,8 @@ set -euo pipefail
 
 E2E_PROGRAM=${E2E_PROGRAM:?the built start program}
 E2E_DISC=${E2E_DISC:?the demo disc folder}
+E2E_RUNNER=${E2E_RUNNER:-}  # what runs the program, if not the system itself: Wine
+PROGRAM_NAME=${E2E_PROGRAM##*/}
 E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zorvanta-e2e.XXXXXX")
 export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
@@ -43,7 +45,7 @@ finish() {
 make_disc() {
   DISC=$E2E_ROOT/disc
   cp -r "$E2E_DISC" "$DISC"
-  cp "$E2E_PROGRAM" "$DISC/start"
+  cp "$E2E_PROGRAM" "$DISC/$PROGRAM_NAME"
 }
 
 # The desktop's opener, stood in for: one line per document it is given.
@@ -60,10 +62,10 @@ OPENER
 
 # Starts the menu from another working folder and waits for its window.
 start_menu() {
-  (cd "$E2E_ROOT" && exec "$DISC/start") &
+  (cd "$E2E_ROOT" && exec $E2E_RUNNER "$DISC/$PROGRAM_NAME") &
   MENU_PID=$!
   WINDOW=
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     WINDOW=$(xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | head -1 || true)
     [[ -n "$WINDOW" ]] && break
     sleep 0.1
