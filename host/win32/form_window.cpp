@@ -322,7 +322,7 @@ void FormWindow::BuildControls() {
       container = panel_->window();
       origin = panel_->border();
     }
-    const Placement place{RectOf(control, origin), control};
+    const Placement place{RectOf(control, origin), control, origin};
     if (control.type == ControlType::Label)
       labels_.push_back(std::make_unique<LabelControl>(container, place));
     else if (control.type == ControlType::FileListBox)

@@ -49,12 +49,14 @@ void Deliver(Handler&& handler) {
   }
 }
 
-// A control's place in its container's client area, in pixels.
+// A control's place in its container, in pixels, and where the
+// container's client area starts inside its border.
 struct Placement {
   RECT rect;
   const ControlDesign& design;
-  float Left() const { return TwipsFrom(rect.left); }
-  float Top() const { return TwipsFrom(rect.top); }
+  int origin = 0;
+  float Left() const { return TwipsFrom(rect.left - origin); }
+  float Top() const { return TwipsFrom(rect.top - origin); }
   float Width() const { return TwipsFrom(rect.right - rect.left); }
   float Height() const { return TwipsFrom(rect.bottom - rect.top); }
 };

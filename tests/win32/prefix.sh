@@ -1,7 +1,8 @@
 #!/bin/sh
 # A scratch Wine prefix for the tests: made once before them, removed after.
 #   prefix.sh make DIR     a fresh prefix, with the desktop's opener behind
-#                          the documents the menu opens
+#                          the documents the menu opens, and a drive Q:
+#                          that holds nothing, as an empty disc
 #   prefix.sh remove DIR   stops its wineserver and deletes it
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +17,8 @@ case "$1" in
     done
     "$here/wine" reg add 'HKCR\zorvanta.document\shell\open\command' /ve \
       /d 'C:\windows\system32\winebrowser.exe "%1"' /f
+    mkdir "$WINEPREFIX/empty-drive"
+    ln -s ../empty-drive "$WINEPREFIX/dosdevices/q:"
     /usr/lib/wine/wineserver64 -w
     ;;
   remove)
