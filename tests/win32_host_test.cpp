@@ -132,6 +132,9 @@ TEST_F(Win32HostTest, ControlsLieWhereTheDesignPutsThemAndTheWindowIsCentred) {
   EXPECT_EQ(rect.right - rect.left, 289);
   EXPECT_EQ(rect.bottom - rect.top, 353);
   EXPECT_THROW(form->label("NoSuchLabel"), host::RuntimeError);
+  host::win32::FormWindow unshown(app::Form1Design());  // a panel shown in a window not yet shown
+  unshown.pictureBox("FrameList").setVisible(true);
+  EXPECT_TRUE(unshown.pictureBox("FrameList").Visible());
 }
 
 TEST_F(Win32HostTest, TheRegionRoundsTheCornersAndTheImageShowsOnScreen) {

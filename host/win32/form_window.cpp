@@ -26,6 +26,8 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return form->Handle(window, message, wParam, lParam);
   } catch (const std::exception& error) {
     ReportAndEnd(51, error.what());
+  } catch (...) {
+    ReportAndEnd(51, "Внутренняя ошибка");
   }
 }
 

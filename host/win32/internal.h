@@ -93,7 +93,8 @@ class PictureBoxControl final : public PictureBox {
   float Top() const override { return place_.Top(); }
   float Width() const override { return place_.Width(); }
   float Height() const override { return place_.Height(); }
-  bool Visible() const override { return IsWindowVisible(window_) != 0; }
+  // Its own flag: the window it lies in may not be shown yet.
+  bool Visible() const override { return (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
   void setVisible(bool visible) override;
 
   HWND window() const { return window_; }
