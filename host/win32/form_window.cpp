@@ -132,10 +132,8 @@ HICON IconOf(const Picture& picture, bool icon, int hotX = 0, int hotY = 0) {
   header.bV5BlueMask = 0x000000FF;
   header.bV5AlphaMask = 0xFF000000;
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP color = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+  HBITMAP color = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
                                    &bits, nullptr, 0);
-  ReleaseDC(nullptr, screen);
   if (!color) return nullptr;
   auto* bgra = static_cast<uint8_t*>(bits);
   for (size_t i = 0; i < picture.rgba.size(); i += 4) {

@@ -19,6 +19,8 @@ opened() {
 
 window_geometry
 check "the window is 640 by 480, centred" test "$WIN_W x $WIN_H at $WIN_X,$WIN_Y" = "640 x 480 at 320,272"
+check "the window carries its icon, large and small" test "$(xprop -id "$WINDOW" _NET_WM_ICON |
+  grep -o 'Icon ([0-9]* x [0-9]*)' | sort | tr '\n' ' ')" = "Icon (16 x 16) Icon (32 x 32) "
 screenshot
 inner=620x460+10+10  # away from the frame
 convert "$SHOT" -crop 640x480+$WIN_X+$WIN_Y +repage -crop $inner "$E2E_ROOT/screen.png"
