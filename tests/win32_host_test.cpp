@@ -31,9 +31,13 @@ class RecordingEvents : public host::FormEvents {
  public:
   void Load() override {}
   void KeyDown(int16_t key, int16_t shift) override { Add(Line("KeyDown", key, shift)); }
-  void MouseDown(int16_t b, int16_t, float x, float y) override { Add(Line("MouseDown", b, x, y)); }
+  void MouseDown(int16_t b, int16_t s, float x, float y) override {
+    Add(Line("MouseDown", b, s, x, y));
+  }
   void MouseMove(int16_t, int16_t, float, float) override {}
-  void MouseUp(int16_t b, int16_t, float x, float y) override { Add(Line("MouseUp", b, x, y)); }
+  void MouseUp(int16_t b, int16_t s, float x, float y) override {
+    Add(Line("MouseUp", b, s, x, y));
+  }
   void Click(std::string_view c, std::optional<int16_t> i) override {
     Add(i ? Line("Click " + std::string(c), *i) : "Click " + std::string(c));
   }
@@ -99,13 +103,14 @@ class Win32HostTest : public ::testing::Test {
     ClientToScreen(window, &point);
     return point;
   }
-  // A press and release of the left button at window pixel (x, y), then
-  // whatever keys are given, delivered through the host's own loop.
-  void ClickAndType(HWND window, int x, int y, std::vector<WPARAM> keys = {}) {
+  // A press and release of the left button at window pixel (x, y), with
+  // Ctrl held if asked, then whatever keys are given, delivered through the
+  // host's own loop.
+  void ClickAndType(HWND window, int x, int y, std::vector<WPARAM> keys = {}, WPARAM held = 0) {
     const POINT screen = OnScreen(window, x, y);
     SetCursorPos(screen.x, screen.y);
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON | held, MAKELPARAM(x, y));
+    PostMessageW(window, WM_LBUTTONUP, held, MAKELPARAM(x, y));
     for (WPARAM key : keys) PostMessageW(GetFocus() ? GetFocus() : window, WM_KEYDOWN, key, 0);
     PostQuitMessage(0);
     application->Loop();
@@ -191,10 +196,10 @@ TEST_F(Win32HostTest, ClicksReachLabelsAndTheBackgroundAndKeysReachTheWindowFirs
   Touch("first.wav");
   Touch("second.wav");
   list().setPath(host::win32::Narrow(root.wstring()));
-  ClickAndType(form->window(), 560, 110);  // the third episode
-  ClickAndType(form->window(), 300, 450);  // the background
-  EXPECT_THAT(events.lines,
-              ElementsAre("Click PartsButtons 2", "MouseDown 1 4500 6750", "MouseUp 1 4500 6750"));
+  ClickAndType(form->window(), 560, 110);                  // the third episode
+  ClickAndType(form->window(), 300, 450, {}, MK_CONTROL);  // the background, Ctrl held
+  EXPECT_THAT(events.lines, ElementsAre("Click PartsButtons 2", "MouseDown 1 2 4500 6750",
+                                        "MouseUp 1 2 4500 6750"));
   events.lines.clear();
   form->pictureBox("FrameList").setVisible(true);
   SetFocus(list().window());

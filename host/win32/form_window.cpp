@@ -66,6 +66,12 @@ int16_t ButtonsHeld(WPARAM wParam) {
                               ((wParam & MK_MBUTTON) ? 4 : 0));
 }
 
+// The shift state a mouse message carries; Alt it does not, so it is asked.
+int16_t ShiftOf(WPARAM wParam) {
+  return static_cast<int16_t>(((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) |
+                              (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+}
+
 bool IsButtonDown(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
 }
@@ -483,14 +489,14 @@ void FormWindow::MouseButton(HWND container, UINT message, WPARAM wParam) {
   const POINT at = MessagePoint(window_);
   const float x = TwipsFrom(at.x), y = TwipsFrom(at.y);
   if (IsButtonDown(message)) {
-    Deliver([&] { events_->MouseDown(button, ShiftState(), x, y); });
+    Deliver([&] { events_->MouseDown(button, ShiftOf(wParam), x, y); });
     return;
   }
   if (ButtonsHeld(wParam) == 0) {
     pressed_ = false;
     ReleaseCapture();
   }
-  Deliver([&] { events_->MouseUp(button, ShiftState(), x, y); });
+  Deliver([&] { events_->MouseUp(button, ShiftOf(wParam), x, y); });
   UpdatePointer();
 }
 
@@ -514,7 +520,8 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
           (pressed_ || !LabelAt(window, MessagePoint(window)))) {
         const POINT at = MessagePoint(window_);
         Deliver([&] {
-          events_->MouseMove(ButtonsHeld(wParam), ShiftState(), TwipsFrom(at.x), TwipsFrom(at.y));
+          events_->MouseMove(ButtonsHeld(wParam), ShiftOf(wParam), TwipsFrom(at.x),
+                             TwipsFrom(at.y));
         });
       }
       return 0;
