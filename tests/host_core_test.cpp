@@ -1,5 +1,5 @@
-// The host's rules that need no display: number conversions, paths as the
-// program writes them, and the window image's drawing calls.
+// The host's rules that need no display and hold on every system: number
+// conversions, the file list's rule, packing, and the window image's drawing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include "host/file_listing.h"
 #include "host/numbers.h"
 #include "host/packing.h"
-#include "host/paths.h"
 #include "host/surface.h"
 
 namespace {
@@ -24,15 +23,6 @@ TEST(Numbers, RoundHalvesToEvenRaiseOverflowAndDivideRoundedOperands) {
   EXPECT_EQ(host::IntDiv(7.5, 2.5), 4);  // 8 \ 2
   EXPECT_EQ(host::IntDiv(-7, 2), -3);
   EXPECT_THROW(host::IntDiv(1, 0.4), host::RuntimeError);
-}
-
-TEST(Paths, BackslashesSeparateFoldersAndOnlySchemesWithTwoSlashesAreWebAddresses) {
-  EXPECT_EQ(host::NativePath("/\\Audio Music"), "/Audio Music");  // a disc at the root
-  EXPECT_EQ(host::NativePath("/media/cd\\\\Video\\/"), "/media/cd/Video");
-  EXPECT_EQ(host::NativePath("/"), "/");
-  EXPECT_TRUE(host::IsWebAddress("svn+ssh://x"));
-  EXPECT_FALSE(host::IsWebAddress("/disc\\https://x"));
-  EXPECT_FALSE(host::IsWebAddress("://x"));
 }
 
 TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
