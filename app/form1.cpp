@@ -1,8 +1,10 @@
 #include "app/form1.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
+#include "app/disc_documents.h"
 #include "app/form1_design.h"
 #include "host/numbers.h"
 #include "toolkit/decoration.h"
@@ -14,9 +16,6 @@ namespace app {
 namespace {
 
 constexpr std::string_view kSeparator = "\\";
-constexpr std::string_view kEpisodePrefix = "Zorvanta - серия ";
-constexpr std::string_view kEpisodeSuffix = ".avi";
-constexpr std::string_view kTrailer = "Zorvanta - анонс фильма 2005.avi";
 constexpr std::string_view kNoParameters = "";
 constexpr std::string_view kFolderMissing = "Файл не найден";
 constexpr int16_t kEscape = 27;
@@ -40,6 +39,13 @@ constexpr std::array<MediaList, 4> kMediaLists = {{
     {"Audio Humor", "Аудио приколы"},
     {"Video", "Видео клипы"},
 }};
+
+std::string EpisodeFile(int16_t episode) {
+  std::string name{documents::kEpisodePrefix};
+  name += std::to_string(episode);
+  name += documents::kEpisodeSuffix;
+  return name;
+}
 
 std::string BesideProgram(std::string_view name) {
   std::string path = host::runtime().AppPath();
@@ -114,15 +120,12 @@ void Form1::Form_MouseUp(int16_t button, int16_t shift, float x, float y) {
 void Form1::PartsButtons_Click(int16_t index) {
   List1CloseWindow();
   const int16_t episode = host::CInt(static_cast<double>(index) + 1);
-  std::string name{kEpisodePrefix};
-  name += std::to_string(episode);
-  name += kEpisodeSuffix;
-  toolkit::ShellOpen(BesideProgram(name), kNoParameters);
+  toolkit::ShellOpen(BesideProgram(EpisodeFile(episode)), kNoParameters);
 }
 
 void Form1::AnonsButtons_Click(int16_t /*index*/) {
   List1CloseWindow();
-  toolkit::ShellOpen(BesideProgram(kTrailer), kNoParameters);
+  toolkit::ShellOpen(BesideProgram(documents::kTrailer), kNoParameters);
 }
 
 void Form1::QuorrelButtons_Click() { toolkit::ShellOpen(kMakerWebAddress, kNoParameters); }
@@ -164,6 +167,22 @@ void Form1::List1_DblClick() {
   path += kSeparator;
   path += file;
   toolkit::ShellOpen(path, kNoParameters);
+}
+
+// ---- What the disc must hold ----
+
+std::vector<DiscEntry> DiscEntries() {
+  std::vector<int16_t> episodes;
+  for (const host::ControlDesign& control : Form1Controls()) {
+    if (control.name == names::kPartsButtons && control.index)
+      episodes.push_back(static_cast<int16_t>(*control.index + 1));
+  }
+  std::sort(episodes.begin(), episodes.end());
+  std::vector<DiscEntry> entries;
+  for (int16_t episode : episodes) entries.push_back({EpisodeFile(episode), false});
+  entries.push_back({std::string(documents::kTrailer), false});
+  for (const MediaList& list : kMediaLists) entries.push_back({std::string(list.folder), true});
+  return entries;
 }
 
 }  // namespace app

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/assets.h"
-#include "host/fltk/internal.h"
+#include "host/fltk/display.h"
 #include "host/picture_formats.h"
 
 namespace {

@@ -16,7 +16,9 @@
 
 #include "app/form1_design.h"
 #include "bench/stats.h"
-#include "host/fltk/internal.h"
+#include "host/fltk/application.h"
+#include "host/fltk/display.h"
+#include "host/fltk/form_window.h"
 
 namespace {
 

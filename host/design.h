@@ -13,6 +13,10 @@ namespace host {
 
 using Bytes = std::span<const uint8_t>;
 
+// Designs are measured in twips; every host shows them at 96 dots per inch,
+// whatever the display's scale, so pictures and hot areas stay in register.
+constexpr int32_t kTwipsPerPixel = 15;
+
 enum class ControlType { PictureBox, FileListBox, Label };
 
 struct TwipsRect {

@@ -17,9 +17,12 @@ using Color = int32_t;  // &H00BBGGRR, or &H800000nn for system colour nn
 // Error numbers of the run time, as its handlers and messages know them.
 namespace err {
 constexpr int32_t kOverflow = 6;
+constexpr int32_t kDivisionByZero = 11;
+constexpr int32_t kInternalError = 51;
 constexpr int32_t kFileNotFound = 53;
 constexpr int32_t kPathNotFound = 76;
 constexpr int32_t kInvalidProperty = 380;
+constexpr int32_t kInvalidPicture = 481;
 }  // namespace err
 
 // A run-time error raised into the running handler. Untrapped, the host

@@ -8,8 +8,6 @@ namespace host {
 
 namespace {
 
-constexpr int32_t kDivisionByZero = 11;
-
 [[noreturn]] void RaiseOverflow() { throw RuntimeError(err::kOverflow, "Переполнение"); }
 
 }  // namespace
@@ -39,7 +37,7 @@ int32_t CLng(double value) {
 int32_t IntDiv(double dividend, double divisor) {
   const int32_t a = CLng(dividend);
   const int32_t b = CLng(divisor);
-  if (b == 0) throw RuntimeError(kDivisionByZero, "Деление на ноль");
+  if (b == 0) throw RuntimeError(err::kDivisionByZero, "Деление на ноль");
   if (a == INT32_MIN && b == -1) RaiseOverflow();
   return a / b;
 }

@@ -12,10 +12,6 @@
 
 namespace host {
 
-namespace err {
-constexpr int32_t kInvalidPicture = 481;
-}  // namespace err
-
 // Top-down rows of red, green, blue, alpha.
 struct Picture {
   int width = 0, height = 0;

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using host::kTwipsPerPixel;
 
 struct Box {
   int left, top, right, bottom;  // inclusive

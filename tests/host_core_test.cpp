@@ -17,6 +17,7 @@ TEST(Numbers, RoundHalvesToEvenRaiseOverflowAndDivideRoundedOperands) {
   EXPECT_EQ(host::CInt(2.5), 2);
   EXPECT_EQ(host::CInt(-3.5), -4);
   EXPECT_EQ(host::CInt(-32768.5), -32768);
+  EXPECT_EQ(host::CInt(32767.4), 32767);
   EXPECT_EQ(host::CLng(182.5), 182);
   EXPECT_THROW(host::CInt(32767.5), host::RuntimeError);
   EXPECT_THROW(host::CLng(2147483648.0), host::RuntimeError);
@@ -42,7 +43,8 @@ TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {
   for (size_t i = 0; i < mixed.size(); ++i)
     mixed[i] = i < 20000 ? static_cast<uint8_t>(i * 7 + i / 3) : i < 40000 ? 9 : mixed[i - 30000];
   const host::Bytes picture = app::assets::Background();
-  for (host::Bytes data : {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
+  for (host::Bytes data :
+       {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
     const std::vector<uint8_t> packed = host::Pack(data);
     EXPECT_TRUE(host::IsPacked(packed));
     EXPECT_TRUE(std::ranges::equal(host::Unpack(packed), data)) << data.size();
@@ -82,6 +84,11 @@ TEST(Surface, DrawsOutlinesOnTheEdgeClipsAndShadesAlongTheDirection) {
   surface.RoundRect(5, 5, 35, 25, 0, 0, 3, kPen);
   EXPECT_EQ(painted(15), 2 + 6);  // a pen of three covers three pixels each side
   surface.RoundRect(-50, -50, 100, 100, 20, 20, 3, kPen);  // clipped, not a crash
+  // Nor do coordinates at the ends of the 32-bit range overflow.
+  constexpr int32_t kLow = INT32_MIN, kHigh = INT32_MAX;
+  surface.RoundRect(kLow, kLow, kHigh, kHigh, kHigh, kHigh, 3, kPen);
+  surface.GradientFill({kLow, kLow, 0, 0, 0, 0}, {kHigh, kHigh, 0, 0, 0, 0}, false);
+  EXPECT_TRUE(host::InsideRoundRect(0, 0, kLow, kLow, kHigh, kHigh, kHigh, kHigh));
   surface.GradientFill({0, 0, 0, 0, 0, 0}, {40, 30, -256, 0x2000, 0, 0}, true);
   EXPECT_EQ(surface.at(39, 0), (Rgb{0, 0, 0}));
   EXPECT_EQ(surface.at(0, 15), (Rgb{127, 16, 0}));

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using host::kTwipsPerPixel;
 
 // The hot areas are the labels lying on the window itself.
 bool IsHotArea(const host::ControlDesign& control) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/disc_documents.h"
+
 namespace disc {
 
 namespace {
@@ -512,11 +514,14 @@ Bytes ClipVideo(std::string_view number, Colour background) {
 
 std::vector<Document> Episodes() {
   std::vector<Document> documents;
-  for (int episode = 1; episode <= 5; ++episode) {
-    documents.push_back({"Zorvanta - серия " + std::to_string(episode) + ".avi",
-                         [episode] { return EpisodeVideo(episode); }});
+  using namespace app::documents;
+  for (int episode = 1; episode <= kEpisodeCount; ++episode) {
+    std::string name{kEpisodePrefix};
+    name += std::to_string(episode);
+    name += kEpisodeSuffix;
+    documents.push_back({name, [episode] { return EpisodeVideo(episode); }});
   }
-  documents.push_back({"Zorvanta - анонс фильма 2005.avi", [] { return AviFile(TrailerFrame); }});
+  documents.push_back({std::string(kTrailer), [] { return AviFile(TrailerFrame); }});
   return documents;
 }
 

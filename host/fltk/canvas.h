@@ -1,0 +1,30 @@
+// Where a window's drawing goes: the persistent image that every repaint
+// shows, and a layer over it for drawing done without AutoRedraw, which
+// shows until the next repaint.
+#pragma once
+
+#include <optional>
+
+#include "host/surface.h"
+
+namespace host::fltk {
+
+class Canvas {
+ public:
+  Canvas(int width, int height, Rgb face);
+
+  const Surface& image() const { return image_; }
+  Surface& image() { return image_; }
+  // The surface the next drawing goes to, as AutoRedraw says.
+  Surface& Target(bool autoRedraw);
+  // A repaint: from now on only the persistent image shows.
+  void Repaint() { layer_.reset(); }
+  // What the window shows now.
+  const Surface& Shown() const { return layer_ ? *layer_ : image_; }
+
+ private:
+  Surface image_;
+  std::optional<Surface> layer_;
+};
+
+}  // namespace host::fltk

@@ -1,0 +1,37 @@
+#include "host/fltk/conversions.h"
+
+#include <FL/fl_draw.H>
+
+#include <cmath>
+
+#include "host/numbers.h"
+#include "host/surface.h"
+
+namespace host::fltk {
+
+namespace {
+constexpr int kDefaultFontPixels = 13;  // the list's and untitled labels' face
+constexpr int kBoldWeight = 700;
+}  // namespace
+
+// Beyond what a pixel count can hold is the run time's overflow error.
+int PixelsOf(float twips) { return CLng(static_cast<double>(twips) / kTwipsPerPixel); }
+
+float TwipsFrom(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+
+Fl_Color ToFlColor(Color color) {
+  const Rgb rgb = ResolveColor(color);
+  return fl_rgb_color(rgb.r, rgb.g, rgb.b);
+}
+
+int FontPixels(float points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+Fl_Font FontOf(const ControlDesign& design) {
+  return design.font && design.font->weight >= kBoldWeight ? FL_HELVETICA_BOLD : FL_HELVETICA;
+}
+
+int FontSizeOf(const ControlDesign& design) {
+  return design.font ? FontPixels(design.font->points) : kDefaultFontPixels;
+}
+
+}  // namespace host::fltk
