@@ -42,7 +42,8 @@ TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {
   for (size_t i = 0; i < mixed.size(); ++i)
     mixed[i] = i < 20000 ? static_cast<uint8_t>(i * 7 + i / 3) : i < 40000 ? 9 : mixed[i - 30000];
   const host::Bytes picture = app::assets::Background();
-  for (host::Bytes data : {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
+  for (host::Bytes data :
+       {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
     const std::vector<uint8_t> packed = host::Pack(data);
     EXPECT_TRUE(host::IsPacked(packed));
     EXPECT_TRUE(std::ranges::equal(host::Unpack(packed), data)) << data.size();

@@ -1,8 +1,8 @@
 // Paths as the program writes them, read on a POSIX system: the Linux
 // host's rules. The Windows ones are tested with the Windows host.
-#include <gtest/gtest.h>
-
 #include "host/paths.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
