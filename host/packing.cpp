@@ -66,7 +66,8 @@ bool IsPacked(Bytes data) {
 
 std::vector<uint8_t> Pack(Bytes data) {
   std::vector<uint8_t> out(kMark.begin(), kMark.end());
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(data.size() >> shift));
+  for (int shift = 0; shift < 32; shift += 8)
+    out.push_back(static_cast<uint8_t>(data.size() >> shift));
   std::vector<uint32_t> last(size_t{1} << kHashBits, UINT32_MAX);  // where each hash was last seen
   size_t copiedFrom = 0, at = 0;
   while (at + kMinRepeat <= data.size()) {

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
   }
   const std::vector<uint8_t> packed = host::Pack(picture);
   std::ofstream out(argv[2], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
+  out.write(reinterpret_cast<const char*>(packed.data()),
+            static_cast<std::streamsize>(packed.size()));
   if (!out.flush()) {
     std::cerr << "pack_picture: cannot write " << argv[2] << '\n';
     return 1;
