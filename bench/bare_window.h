@@ -5,5 +5,6 @@ namespace bench {
 
 // The bare window's title, by which the benchmark knows it is on screen.
 constexpr char kBareWindowTitle[] = "Bare FLTK window";
+constexpr char kBareWin32WindowTitle[] = "Bare Win32 window";
 
 }  // namespace bench

@@ -1,13 +1,12 @@
-// The host's rules that need no display: number conversions, paths as the
-// program writes them, and the window image's drawing calls.
+// The host's rules that need no display and hold on every system: number
+// conversions, the file list's rule, packing, and the window image's drawing.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "app/assets.h"
+#include "host/file_listing.h"
 #include "host/numbers.h"
-#include "host/paths.h"
+#include "host/packing.h"
 #include "host/surface.h"
 
 namespace {
@@ -27,63 +26,41 @@ TEST(Numbers, RoundHalvesToEvenRaiseOverflowAndDivideRoundedOperands) {
   EXPECT_THROW(host::IntDiv(1, 0.4), host::RuntimeError);
 }
 
-TEST(Paths, BackslashesSeparateFoldersAndOnlySchemesWithTwoSlashesAreWebAddresses) {
-  EXPECT_EQ(host::NativePath("/\\Audio Music"), "/Audio Music");  // a disc at the root
-  EXPECT_EQ(host::NativePath("/media/cd\\\\Video\\/"), "/media/cd/Video");
-  EXPECT_EQ(host::NativePath("/"), "/");
-  EXPECT_TRUE(host::IsWebAddress("svn+ssh://x"));
-  EXPECT_FALSE(host::IsWebAddress("/disc\\https://x"));
-  EXPECT_FALSE(host::IsWebAddress("://x"));
+TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
+  const std::vector<host::FolderEntry> entries = {
+      {"клип 10.avi"}, {"клип 2.avi"}, {"B.mp3"},     {"a.mp3"},     {".hidden"},
+      {"Zeta"},        {"bin", true},  {"x10y2"},     {"x10y10"},    {"secret", false, true},
+      {"track007"},    {"track7"},     {"Track 1.A"}, {"track 1.a"}, {"."},
+      {"клип"},        {"12"},         {"9"},         {"Клип 1.avi"}};
+  EXPECT_THAT(host::ListedFiles(entries),
+              ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a",
+                                     "track007", "track7", "x10y2", "x10y10", "Zeta", "Клип 1.avi",
+                                     "клип", "клип 2.avi", "клип 10.avi"));
 }
 
-// The program's own file when /proc is missing: found from its command name.
-TEST(Paths, ACommandIsItsPathOrTheFirstRunnableFileAlongTheSearchPath) {
-  const std::filesystem::path folder = testing::TempDir() + "/command_file";
-  std::filesystem::create_directories(folder / "plain");
-  std::filesystem::create_directories(folder / "runnable");
-  std::ofstream(folder / "plain" / "start").put('\n');
-  std::ofstream(folder / "runnable" / "start").put('\n');
-  std::filesystem::permissions(folder / "runnable" / "start", std::filesystem::perms::owner_exec,
-                               std::filesystem::perm_options::add);
-  const std::string plain = (folder / "plain").string(), runnable = (folder / "runnable").string();
+TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {
+  std::vector<uint8_t> mixed(70000);  // long copied runs, long and far repeats
+  for (size_t i = 0; i < mixed.size(); ++i)
+    mixed[i] = i < 20000 ? static_cast<uint8_t>(i * 7 + i / 3) : i < 40000 ? 9 : mixed[i - 30000];
+  const host::Bytes picture = app::assets::Background();
+  for (host::Bytes data :
+       {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
+    const std::vector<uint8_t> packed = host::Pack(data);
+    EXPECT_TRUE(host::IsPacked(packed));
+    EXPECT_TRUE(std::ranges::equal(host::Unpack(packed), data)) << data.size();
+  }
+  EXPECT_LT(host::Pack(picture).size(), picture.size() * 3 / 4);
+  EXPECT_FALSE(host::IsPacked(picture));
 
-  EXPECT_EQ(host::CommandFile("start", "/nowhere:" + plain + ":" + runnable), runnable + "/start");
-  EXPECT_EQ(host::CommandFile("./disc/start", runnable), "./disc/start");
-  EXPECT_EQ(host::CommandFile("start", "/nowhere:"), "");  // the working folder holds none
-  std::filesystem::remove_all(folder);
-}
-
-TEST(Paths, ABackslashInsideANameShowsAsPrivateUseAndComesBackWhole) {
-  const std::string native = "/media/dis\\c/sub\\x.wav";  // both backslashes are in names
-  const std::string shown = host::ShownPath(native);
-  EXPECT_EQ(shown,
-            "/media/dis\xEF\x81\x9C"
-            "c/sub\xEF\x81\x9C"
-            "x.wav");
-  EXPECT_EQ(host::NativePath(shown + "\\" + host::ShownPath("\\")), native + "/\\");
-  EXPECT_EQ(host::NativePath("\xEF\x81"), "\xEF\x81");  // a cut sequence stays as it is
-}
-
-TEST(Paths, CaseIsFoldedForLatinAndCyrillicOnly) {
-  EXPECT_EQ(host::FoldCase("Zorvanta - СЕРИЯ Ёж ÀÞ×"), "zorvanta - серия ёж àþ×");
-  EXPECT_EQ(host::FoldCase("\xD0"), "\xD0");  // bytes that are not UTF-8 pass
-  EXPECT_NE(host::FoldCase("Ä"), host::FoldCase("A"));
-}
-
-TEST(Paths, AMissingNameIsFoundWithoutRegardToCaseOnlyWhenOneEntryMatches) {
-  namespace fs = std::filesystem;
-  const fs::path root = fs::temp_directory_path() / ("zorvanta-paths-" + std::to_string(getpid()));
-  fs::create_directories(root / "audio music");
-  fs::create_directories(root / "Video");
-  fs::create_directories(root / "VIDEO");
-  for (const char* name : {"audio music/клип.wav", "Video/a.avi", "VIDEO/a.avi", "Exact", "exact"})
-    std::ofstream(root / name) << "x";
-  const std::string base = root.string() + "/";
-  EXPECT_EQ(host::FindIgnoringCase(base + "Audio Music/КЛИП.wav"), base + "audio music/клип.wav");
-  EXPECT_EQ(host::FindIgnoringCase(base + "Exact"), base + "Exact");  // an exact name wins
-  EXPECT_EQ(host::FindIgnoringCase(base + "video/a.avi"), base + "video/a.avi");  // two match
-  EXPECT_EQ(host::FindIgnoringCase(base + "Audio Music/none"), base + "Audio Music/none");
-  fs::remove_all(root);
+  const std::vector<uint8_t> packed = host::Pack(host::Bytes(mixed));
+  auto damaged = [&](size_t at, int change) {
+    std::vector<uint8_t> copy = packed;
+    if (at < copy.size()) copy[at] = static_cast<uint8_t>(copy[at] + change);
+    return copy;
+  };
+  const std::vector<uint8_t> truncated(packed.begin(), packed.end() - 3);
+  for (const std::vector<uint8_t>& bad : {truncated, damaged(4, 1), damaged(8, 0x10)})
+    EXPECT_THROW(host::Unpack(bad), host::RuntimeError);
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {

@@ -1,10 +1,8 @@
 #include <FL/Fl.H>
-#include <FL/filename.H>
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
-
+#include "host/file_listing.h"
 #include "host/fltk/controls.h"
 #include "host/fltk/delivery.h"
 #include "host/fltk/fonts.h"
@@ -39,34 +37,27 @@ FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, 
 
 namespace {
 
-using DirentCompare = int (*)(const dirent**, const dirent**);
-
-bool IsListedFile(const std::string& folder, const dirent& entry) {
-  if (entry.d_name[0] == '.') return false;  // hidden files, "." and ".."
-  if (entry.d_type == DT_DIR) return false;
-  if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return true;
-  struct stat info;
-  const std::string path = folder + "/" + entry.d_name;
-  return stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode);
+FolderEntry EntryOf(const std::string& folder, const dirent& entry) {
+  FolderEntry listed{entry.d_name, entry.d_type == DT_DIR};
+  if (entry.d_type == DT_UNKNOWN || entry.d_type == DT_LNK) {
+    struct stat info;
+    const std::string path = folder + "/" + entry.d_name;
+    listed.folder = stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  }
+  return listed;
 }
 
 }  // namespace
 
 void FileListControl::setPath(std::string_view folder) {
   const std::string native = FindIgnoringCase(NativePath(folder));
-  dirent** list = nullptr;
-  // The names are bytes as the folder holds them, in the toolkit's
-  // case-blind natural order: "клип 2" before "клип 10".
-  const int count =
-      scandir(native.c_str(), &list, nullptr, reinterpret_cast<DirentCompare>(fl_casenumericsort));
-  if (count < 0) throw RuntimeError(err::kPathNotFound, "Путь не найден");
-  std::vector<std::string> files;
-  files.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    if (IsListedFile(native, *list[i])) files.emplace_back(list[i]->d_name);
-    free(list[i]);
-  }
-  free(list);
+  // The names are bytes as the folder holds them.
+  DIR* dir = opendir(native.c_str());
+  if (!dir) throw RuntimeError(err::kPathNotFound, "Путь не найден");
+  std::vector<FolderEntry> found;
+  while (const dirent* entry = readdir(dir)) found.push_back(EntryOf(native, *entry));
+  closedir(dir);
+  std::vector<std::string> files = ListedFiles(std::move(found));
 
   clear();
   for (const std::string& name : files) add(name.c_str());

@@ -5,6 +5,8 @@ set -euo pipefail
 
 E2E_PROGRAM=${E2E_PROGRAM:?the built start program}
 E2E_DISC=${E2E_DISC:?the demo disc folder}
+E2E_RUNNER=${E2E_RUNNER:-}  # what runs the program, if not the system itself: Wine
+PROGRAM_NAME=${E2E_PROGRAM##*/}
 E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zorvanta-e2e.XXXXXX")
 export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
@@ -57,7 +59,7 @@ finish() {
 make_disc() {
   DISC=$E2E_ROOT/disc
   cp -r "$E2E_DISC" "$DISC"
-  cp "$E2E_PROGRAM" "$DISC/start"
+  cp "$E2E_PROGRAM" "$DISC/$PROGRAM_NAME"
 }
 
 # The desktop's opener, stood in for: one line per document it is given.
@@ -88,7 +90,8 @@ opened_exactly() {
 # waits for its window. Its standard error goes to MENU_ERRORS, shown if a check fails.
 # With MENU_TRACE set, the menu's own calls on files are logged there.
 start_menu() {
-  local run=("${1:-$DISC/start}")
+  local run=("${1:-$DISC/$PROGRAM_NAME}")
+  if [[ -n "$E2E_RUNNER" ]]; then run=("$E2E_RUNNER" "${run[@]}"); fi
   if [[ -n "${MENU_TRACE:-}" ]]; then
     run=(strace -qq -e trace=%file,fchmod,ftruncate -o "$MENU_TRACE" "${run[@]}")
   fi
@@ -99,7 +102,7 @@ start_menu() {
 
 wait_for_menu() {
   WINDOW=
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     WINDOW=$(xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | head -1 || true)
     [[ -n "$WINDOW" ]] && break
     sleep 0.1

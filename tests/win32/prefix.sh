@@ -1,0 +1,28 @@
+#!/bin/sh
+# A scratch Wine prefix for the tests: made once before them, removed after.
+#   prefix.sh make DIR     a fresh prefix, with the desktop's opener behind
+#                          the documents the menu opens, and a drive Q:
+#                          that holds nothing, as an empty disc
+#   prefix.sh remove DIR   stops its wineserver and deletes it
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX="$2"
+case "$1" in
+  make)
+    rm -rf "$WINEPREFIX"
+    "$here/wine" wineboot -i
+    # Wine's own browser hands a document on to xdg-open, as a file:// address.
+    for type in .avi .wav; do
+      "$here/wine" reg add "HKCR\\$type" /ve /d zorvanta.document /f
+    done
+    "$here/wine" reg add 'HKCR\zorvanta.document\shell\open\command' /ve \
+      /d 'C:\windows\system32\winebrowser.exe "%1"' /f
+    mkdir "$WINEPREFIX/empty-drive"
+    ln -s ../empty-drive "$WINEPREFIX/dosdevices/q:"
+    /usr/lib/wine/wineserver64 -w
+    ;;
+  remove)
+    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    ;;
+esac

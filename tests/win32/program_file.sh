@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# What Explorer and the loader see of start.exe: its size, that it needs
+# only the system's own libraries, and its icon and version record.
+#   program_file.sh START_EXE OBJDUMP WINDRES
+set -euo pipefail
+program=$1 objdump=$2 windres=$3
+failures=0
+check() {
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
+}
+
+size=$(stat -c %s "$program")
+check "under 1 MB ($size bytes)" test "$size" -lt 1000000
+libraries=$("$objdump" -p "$program" | awk '/DLL Name:/ {print toupper($3)}' | sort | tr '\n' ' ')
+check "only system libraries ($libraries)" \
+  test "$libraries" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL SHELL32.DLL SHLWAPI.DLL USER32.DLL "
+resources=$("$windres" -i "$program" -J coff -O rc)
+check "an icon" grep -q 'RT_GROUP_ICON' <<<"$resources"
+check "version 1.0.0.0 in the fixed part" grep -q 'FILEVERSION 1, 0, 0, 0' <<<"$resources"
+for value in '"FileVersion", "1.00"' '"ProductVersion", "1.00"' '"InternalName", "start"' \
+  '"OriginalFilename", "start.exe"' '"ProductName", "Zorvanta"'; do
+  check "$value" grep -qF "VALUE $value" <<<"$resources"
+done
+((failures == 0))
