@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/messages.h"
+
 namespace host::fltk {
 
 namespace {
@@ -32,8 +34,7 @@ void ReplaceExit(ExitFunction exit) {
 }
 
 void ReportAndEnd(int32_t number, std::string_view description) {
-  std::string text = "Ошибка выполнения " + std::to_string(number) + ":\n\n";
-  text += description;
+  const std::string text = UntrappedErrorText(number, description);
   std::fprintf(stderr, "start: %s\n", text.c_str());
   runtime().MsgBox(text);
   EndProgram(1);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/host.h"
+#include "host/messages.h"
 #include "host/paths.h"
 
 extern char** environ;
@@ -24,7 +25,6 @@ constexpr const char* kOpener = "xdg-open";
 constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
 constexpr intptr_t kShellFileNotFound = 2;
 constexpr intptr_t kShellNoAssociation = 31;  // also the answer to an unknown verb
-constexpr std::string_view kFileNotFound = "Файл не найден";
 constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть";
 constexpr double kPollSeconds = 0.25;
 // The opener's own failures come at once; later exits are the player's.
@@ -41,7 +41,7 @@ std::string VerdictOf(int status, std::string_view document) {
   if (!WIFEXITED(status)) return {};
   switch (WEXITSTATUS(status)) {
     case 2:
-      return std::string(kFileNotFound);
+      return std::string(kFileNotFoundMessage);
     case 3:
     case 4:
     case 127:
@@ -100,7 +100,7 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   const std::string target = web ? std::string(file) : FindIgnoringCase(NativePath(file));
   struct stat info;
   if (!web && stat(target.c_str(), &info) != 0) {
-    runtime().MsgBox(kFileNotFound);
+    runtime().MsgBox(kFileNotFoundMessage);
     return kShellFileNotFound;
   }
   // An argument vector, never a shell line: any name passes as it is.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/messages.h"
 #include "host/paths.h"
 #include "host/win32/internal.h"
 #include "host/win32/unicode.h"
@@ -10,11 +11,9 @@ namespace host::win32 {
 
 namespace {
 
-constexpr int32_t kInternalError = 51;
-constexpr std::string_view kFileNotFound = "Файл не найден";
 constexpr intptr_t kShellFileNotFound = SE_ERR_FNF;
 
-std::string applicationTitle = "Zorvanta";
+std::string applicationTitle;  // the first window's caption
 HWND messageOwner = nullptr;
 
 // The system's text, or none where the program gives an empty one.
@@ -27,9 +26,7 @@ void ShowMessageBox(std::string_view text) {
 }
 
 void ReportAndEnd(int32_t number, std::string_view description) {
-  std::string text = "Ошибка выполнения " + std::to_string(number) + ":\n\n";
-  text += description;
-  ShowMessageBox(text);
+  ShowMessageBox(UntrappedErrorText(number, description));
   ExitProcess(1);
 }
 
@@ -44,11 +41,9 @@ Application::~Application() {
 }
 
 FormWindow& Application::CreateForm(const FormDesign& design) {
+  if (forms_.empty()) applicationTitle = design.caption;  // before a failing build reports
   forms_.push_back(std::make_unique<FormWindow>(design));
-  if (forms_.size() == 1) {
-    applicationTitle = design.caption;
-    messageOwner = forms_.front()->window();
-  }
+  if (forms_.size() == 1) messageOwner = forms_.front()->window();
   return *forms_.back();
 }
 
@@ -112,7 +107,7 @@ intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operati
   const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
   // The shell says nothing of a missing file; the user is told here.
   if (!web && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    MsgBox(kFileNotFound);
+    MsgBox(kFileNotFoundMessage);
     return kShellFileNotFound;
   }
   const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
@@ -162,7 +157,7 @@ int Run(const FormDesign& design, const MakeHandlers& makeHandlers) {
   } catch (const RuntimeError& error) {
     ReportAndEnd(error.number(), error.what());
   } catch (const std::exception& error) {
-    ReportAndEnd(kInternalError, error.what());
+    ReportAndEnd(err::kInternalError, error.what());
   }
 }
 
