@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/fltk/conversions.h"
 #include "host/fltk/form_window.h"
 #include "host/fltk/keyboard.h"
 #include "host/fltk/message_box.h"
@@ -20,7 +21,9 @@ Application::~Application() { install(nullptr); }
 
 FormWindow& Application::CreateForm(const FormDesign& design) {
   if (forms_.empty()) title_ = design.caption;
-  forms_.push_back(std::make_unique<FormWindow>(design, nextHandle_++));
+  const DisplayScale scale = ScaleForWindow(PixelsOf(static_cast<float>(design.clientWidth)),
+                                            PixelsOf(static_cast<float>(design.clientHeight)));
+  forms_.push_back(std::make_unique<FormWindow>(design, nextHandle_++, scale));
   return *forms_.back();
 }
 
@@ -33,7 +36,7 @@ FormWindow* Application::WindowOf(int32_t handle) const {
 bool Application::GetClientRect(int32_t hWnd, Rect& rect) {
   const FormWindow* window = WindowOf(hWnd);
   if (!window) return false;
-  rect = Rect{0, 0, window->w(), window->h()};
+  rect = Rect{0, 0, window->scale().ToProgram(window->w()), window->scale().ToProgram(window->h())};
   return true;
 }
 

@@ -4,15 +4,21 @@
 
 namespace host::fltk {
 
-namespace {
-
-void Paint(const Surface& surface) {
-  fl_draw_image(surface.data(), 0, 0, surface.width(), surface.height(), 3);
+void Canvas::Paint(const Surface& surface) {
+  if (factor_ == 1) {
+    fl_draw_image(surface.data(), 0, 0, surface.width(), surface.height(), 3);
+    return;
+  }
+  fl_draw_image(scaled_.Of(surface), 0, 0, surface.width() * factor_, surface.height() * factor_,
+                3);
 }
 
-}  // namespace
+Canvas::Canvas(int width, int height, Rgb face, int factor)
+    : image_(width, height, face), transient_(0, 0), factor_(factor), scaled_(factor) {}
 
-Canvas::Canvas(int width, int height, Rgb face) : image_(width, height, face), transient_(0, 0) {}
+void Canvas::KeepAsPicture() {
+  if (factor_ > 1) scaled_.SetPicture(image_);
+}
 
 Surface& Canvas::Target(bool autoRedraw) {
   if (autoRedraw) return image_;

@@ -4,13 +4,15 @@
 
 #include <FL/Fl_Window.H>
 
+#include "host/fltk/scaled_image.h"
 #include "host/surface.h"
 
 namespace host::fltk {
 
 class Canvas {
  public:
-  Canvas(int width, int height, Rgb face);
+  // An image of width x height program pixels, shown `factor` times larger.
+  Canvas(int width, int height, Rgb face, int factor = 1);
 
   Surface& image() { return image_; }
   const Surface& image() const { return image_; }
@@ -21,10 +23,16 @@ class Canvas {
   void Show(const Surface& target, Fl_Window& window);
   // A repaint of the window's client area from the persistent image.
   void Repaint();
+  // Takes what the image holds now as the picture beneath all drawing.
+  void KeepAsPicture();
 
  private:
+  void Paint(const Surface& surface);
+
   Surface image_;
   Surface transient_;
+  int factor_;
+  ScaledImage scaled_;
 };
 
 }  // namespace host::fltk

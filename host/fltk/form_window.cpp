@@ -15,12 +15,13 @@ namespace {
 constexpr Rgb kPlaceholderFace{16, 18, 40};  // shown while a picture is missing
 }  // namespace
 
-FormWindow::FormWindow(const FormDesign& design, int32_t handle)
-    : Fl_Double_Window(PixelsOf(static_cast<float>(design.clientWidth)),
-                       PixelsOf(static_cast<float>(design.clientHeight))),
+FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale)
+    : Fl_Double_Window(scale.ToScreen(PixelsOf(static_cast<float>(design.clientWidth))),
+                       scale.ToScreen(PixelsOf(static_cast<float>(design.clientHeight)))),
       design_(design),
+      scale_(scale),
       handle_(handle),
-      canvas_(w(), h(), kPlaceholderFace) {
+      canvas_(scale.ToProgram(w()), scale.ToProgram(h()), kPlaceholderFace, scale.factor()) {
   copy_label(std::string(design.caption).c_str());
   xclass(Fl_Double_Window::label());
   if (design.borderStyle == 0) border(0);
@@ -32,6 +33,7 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
     std::exit(0);
   });
   pictures_ = LoadPictures(design_, canvas_.image());
+  canvas_.KeepAsPicture();
   std::vector<const Fl_RGB_Image*> sizes;
   for (const auto& icon : pictures_.icons) sizes.push_back(icon.get());
   icons(sizes.data(), static_cast<int>(sizes.size()));
@@ -42,6 +44,8 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
 
 FormWindow::~FormWindow() = default;
 
+const DisplayScale& ScaleOf(const FormWindow& form) { return form.scale(); }
+
 void FormWindow::ShowCentred() {
   int sx, sy, sw, sh;
   Fl::screen_xywh(sx, sy, sw, sh, 0);
@@ -50,19 +54,21 @@ void FormWindow::ShowCentred() {
   shape_.ApplyTo(*this);
 }
 
-float FormWindow::Left() const { return TwipsFrom(x()); }
-float FormWindow::Top() const { return TwipsFrom(y()); }
-float FormWindow::Width() const { return TwipsFrom(w()); }
-float FormWindow::Height() const { return TwipsFrom(h()); }
+float FormWindow::Left() const { return scale_.TwipsOf(x()); }
+float FormWindow::Top() const { return scale_.TwipsOf(y()); }
+float FormWindow::Width() const { return scale_.TwipsOf(w()); }
+float FormWindow::Height() const { return scale_.TwipsOf(h()); }
 
 void FormWindow::setDrawWidth(int16_t pixels) {
   if (pixels < 1) throw RuntimeError(err::kInvalidProperty, "Недопустимое значение свойства");
   drawWidth_ = pixels;
 }
 
-void FormWindow::setLeft(float twips) { position(PixelsOf(twips), y()); }
-void FormWindow::setTop(float twips) { position(x(), PixelsOf(twips)); }
-void FormWindow::Move(float left, float top) { position(PixelsOf(left), PixelsOf(top)); }
+void FormWindow::setLeft(float twips) { position(scale_.ScreenPixelsOf(twips), y()); }
+void FormWindow::setTop(float twips) { position(x(), scale_.ScreenPixelsOf(twips)); }
+void FormWindow::Move(float left, float top) {
+  position(scale_.ScreenPixelsOf(left), scale_.ScreenPixelsOf(top));
+}
 
 void FormWindow::setMousePointer(int32_t pointer) {
   pointer_.setFormPointer(pointer);
@@ -104,7 +110,8 @@ void FormWindow::GradientFill(const TriVertex& from, const TriVertex& to, bool v
 }
 
 void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  shape_.Set(l, t, r, b, ew, eh, w(), h());
+  shape_.Set(l, t, r, b, ew, eh, scale_.ToProgram(w()), scale_.ToProgram(h()));
+  shape_.Enlarge(scale_.factor());
   shape_.ApplyTo(*this);
 }
 
