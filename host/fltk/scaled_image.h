@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "host/surface.h"
@@ -14,24 +15,37 @@ namespace host::fltk {
 class ScaledImage {
  public:
   explicit ScaledImage(int factor) : factor_(factor) {}
+  ~ScaledImage();
+  ScaledImage(const ScaledImage&) = delete;
+  ScaledImage& operator=(const ScaledImage&) = delete;
 
-  // The picture beneath all drawing, as the image holds it before any: its
-  // smooth enlargement is made once, here.
+  // The picture beneath all drawing, as the image holds it before any. Its
+  // enlargement begins at once on another thread, while the window is
+  // being shown.
   void SetPicture(const Surface& picture);
-  // `image` enlarged, RGB top-down; made again only when `image` differs
-  // from the one last asked for.
+  // `image` enlarged, RGB top-down. Only the pixels that changed since the
+  // last image are enlarged again, and none on a repaint of the same image.
+  // Without a picture of its size, all of it counts as drawing.
   const uint8_t* Of(const Surface& image);
 
+  // Where output pixel i of an axis takes its colour: the two source pixels
+  // nearest its centre and the weight of the second, in 256ths.
+  struct Tap {
+    int first, second, weight;
+  };
+
  private:
+  void EnlargePicture();
+  // Enlarges source pixel (x, y) of `image` again: smoothly from the picture
+  // where it shows the picture, else repeated.
+  void Reshow(const Surface& image, int x, int y);
+
   int factor_;
   Surface picture_{0, 0};
-  std::vector<uint8_t> smooth_;  // the picture, enlarged smoothly
-  Surface last_{0, 0};
+  std::vector<Tap> across_, down_;
+  std::thread enlarging_;
+  Surface last_{0, 0};  // the image shown_ holds
   std::vector<uint8_t> shown_;
 };
-
-// `image` enlarged `factor` times by blending the nearest pixels, each
-// output pixel from where its centre falls in the source.
-std::vector<uint8_t> EnlargeSmoothly(const Surface& image, int factor);
 
 }  // namespace host::fltk
