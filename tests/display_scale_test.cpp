@@ -88,9 +88,9 @@ Surface Greys(const std::vector<std::vector<uint8_t>>& rows) {
 }
 
 // The red channel of an enlarged row.
-std::vector<int> RowOf(const uint8_t* rgb, int width, int row) {
+std::vector<int> RowOf(const uint32_t* pixels, int width, int row) {
   std::vector<int> reds;
-  for (int x = 0; x < width; ++x) reds.push_back(rgb[(row * width + x) * 3]);
+  for (int x = 0; x < width; ++x) reds.push_back(pixels[row * width + x] >> 16 & 0xFF);
   return reds;
 }
 

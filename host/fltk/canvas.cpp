@@ -2,6 +2,8 @@
 
 #include <FL/fl_draw.H>
 
+#include "host/fltk/screen_pixels.h"
+
 namespace host::fltk {
 
 void Canvas::Paint(const Surface& surface) {
@@ -9,8 +11,7 @@ void Canvas::Paint(const Surface& surface) {
     fl_draw_image(surface.data(), 0, 0, surface.width(), surface.height(), 3);
     return;
   }
-  fl_draw_image(scaled_.Of(surface), 0, 0, surface.width() * factor_, surface.height() * factor_,
-                3);
+  DrawPixelWords(scaled_.Of(surface), surface.width() * factor_, surface.height() * factor_);
 }
 
 Canvas::Canvas(int width, int height, Rgb face, int factor)

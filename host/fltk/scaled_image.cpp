@@ -1,6 +1,7 @@
 #include "host/fltk/scaled_image.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -33,10 +34,11 @@ void Across(const uint8_t* row, const std::vector<Tap>& taps, std::vector<uint16
   }
 }
 
-uint8_t Down(uint32_t upper, uint32_t lower, const Tap& tap) {
-  return static_cast<uint8_t>(
-      (upper * (kOne - tap.weight) + lower * tap.weight + kOne * kOne / 2) >> 16);
+uint32_t Down(uint32_t upper, uint32_t lower, const Tap& tap) {
+  return (upper * (kOne - tap.weight) + lower * tap.weight + kOne * kOne / 2) >> 16;
 }
+
+uint32_t Word(Rgb pixel) { return uint32_t{pixel.r} << 16 | uint32_t{pixel.g} << 8 | pixel.b; }
 
 bool SameSize(const Surface& a, const Surface& b) {
   return a.width() == b.width() && a.height() == b.height();
@@ -58,11 +60,11 @@ void ScaledImage::SetPicture(const Surface& picture) {
 }
 
 void ScaledImage::EnlargePicture() {
-  const size_t stride = across_.size() * 3;
+  const size_t width = across_.size();
   const size_t rowBytes = static_cast<size_t>(picture_.width()) * 3;
-  shown_.resize(stride * down_.size());
+  shown_.resize(width * down_.size());
   // Two rows enlarged across at a time: the pair the output rows lie between.
-  std::vector<uint16_t> upper(stride), lower(stride);
+  std::vector<uint16_t> upper(width * 3), lower(width * 3);
   int upperRow = -1, lowerRow = -1;
   for (size_t y = 0; y < down_.size(); ++y) {
     const Tap& tap = down_[y];
@@ -79,44 +81,45 @@ void ScaledImage::EnlargePicture() {
       Across(picture_.data() + tap.second * rowBytes, across_, lower);
       lowerRow = tap.second;
     }
-    uint8_t* to = &shown_[y * stride];
-    for (size_t i = 0; i < stride; ++i) to[i] = Down(upper[i], lower[i], tap);
+    uint32_t* to = &shown_[y * width];
+    for (size_t x = 0; x < width; ++x)
+      to[x] = Down(upper[3 * x], lower[3 * x], tap) << 16 |
+              Down(upper[3 * x + 1], lower[3 * x + 1], tap) << 8 |
+              Down(upper[3 * x + 2], lower[3 * x + 2], tap);
   }
 }
 
 void ScaledImage::Reshow(const Surface& image, int x, int y) {
   const Rgb pixel = image.at(x, y);
   const bool picture = SameSize(image, picture_) && pixel == picture_.at(x, y);
-  const size_t stride = static_cast<size_t>(image.width()) * factor_ * 3;
+  const size_t width = static_cast<size_t>(image.width()) * factor_;
   for (int Y = y * factor_; Y < (y + 1) * factor_; ++Y) {
     for (int X = x * factor_; X < (x + 1) * factor_; ++X) {
-      uint8_t* to = &shown_[Y * stride + X * 3];
+      uint32_t& to = shown_[Y * width + X];
       if (!picture) {
-        to[0] = pixel.r, to[1] = pixel.g, to[2] = pixel.b;
+        to = Word(pixel);
         continue;
       }
       const Tap& row = down_[Y];
       const Tap& column = across_[X];
-      for (int c = 0; c < 3; ++c) {
-        auto at = [&](int sx, int sy) {
-          return uint32_t{picture_.data()[(static_cast<size_t>(sy) * image.width() + sx) * 3 + c]};
-        };
-        auto blend = [&](int sy) {
-          return at(column.first, sy) * (kOne - column.weight) +
-                 at(column.second, sy) * column.weight;
-        };
-        to[c] = Down(blend(row.first), blend(row.second), row);
-      }
+      auto blend = [&](int sy) {
+        const Rgb a = picture_.at(column.first, sy), b = picture_.at(column.second, sy);
+        const uint32_t keep = kOne - column.weight, take = column.weight;
+        return std::array<uint32_t, 3>{a.r * keep + b.r * take, a.g * keep + b.g * take,
+                                       a.b * keep + b.b * take};
+      };
+      const auto upper = blend(row.first), lower = blend(row.second);
+      to = Down(upper[0], lower[0], row) << 16 | Down(upper[1], lower[1], row) << 8 |
+           Down(upper[2], lower[2], row);
     }
   }
 }
 
-const uint8_t* ScaledImage::Of(const Surface& image) {
+const uint32_t* ScaledImage::Of(const Surface& image) {
   if (enlarging_.joinable()) enlarging_.join();
   if (!SameSize(image, last_)) {
     // No picture of this size: every pixel shown anew, as drawing.
-    last_ = Surface(image.width(), image.height());
-    shown_.assign(static_cast<size_t>(image.width()) * image.height() * factor_ * factor_ * 3, 0);
+    shown_.assign(static_cast<size_t>(image.width()) * image.height() * factor_ * factor_, 0);
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) Reshow(image, x, y);
     last_ = image;

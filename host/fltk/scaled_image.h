@@ -23,10 +23,11 @@ class ScaledImage {
   // enlargement begins at once on another thread, while the window is
   // being shown.
   void SetPicture(const Surface& picture);
-  // `image` enlarged, RGB top-down. Only the pixels that changed since the
+  // `image` enlarged, top-down, one 0x00RRGGBB word a pixel: the form a
+  // 24-bit X screen takes without conversion. Only the pixels that changed since the
   // last image are enlarged again, and none on a repaint of the same image.
   // Without a picture of its size, all of it counts as drawing.
-  const uint8_t* Of(const Surface& image);
+  const uint32_t* Of(const Surface& image);
 
   // Where output pixel i of an axis takes its colour: the two source pixels
   // nearest its centre and the weight of the second, in 256ths.
@@ -45,7 +46,7 @@ class ScaledImage {
   std::vector<Tap> across_, down_;
   std::thread enlarging_;
   Surface last_{0, 0};  // the image shown_ holds
-  std::vector<uint8_t> shown_;
+  std::vector<uint32_t> shown_;
 };
 
 }  // namespace host::fltk
