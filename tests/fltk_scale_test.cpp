@@ -28,7 +28,7 @@ namespace {
 
 std::string Line(std::string_view head, auto... numbers) {
   std::string line(head);
-  ((line += " " + std::to_string(static_cast<int>(numbers))), ...);
+  ((line += ' ', line += std::to_string(static_cast<int>(numbers))), ...);
   return line;
 }
 
@@ -176,6 +176,14 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
   for (int y = 100 * f; y < 380 * f; ++y)
     for (int x = 0; x < kFrame * f; ++x) unsharp += shot.at(x, y) != shot.at(x - x % f, y - y % f);
   EXPECT_EQ(unsharp, 0);
+
+  // Drawing without AutoRedraw shows at the scale until the next repaint.
+  const unsigned long before = shot.at(320 * f, 470 * f);
+  form->LineBox(0, 6900, 9600, 7200, 0x00FF00);  // a green strip along the bottom
+  EXPECT_EQ(Shot(*form).at(320 * f, 470 * f), 0x00FF00u);
+  form->Refresh();
+  Pump();
+  EXPECT_EQ(Shot(*form).at(320 * f, 470 * f), before);
 
   int count = 0, order = 0;
   XRectangle* bands = XShapeGetRectangles(fl_display, fl_xid(form), ShapeBounding, &count, &order);

@@ -46,27 +46,33 @@ bool SameSize(const Surface& a, const Surface& b) {
 
 }  // namespace
 
-ScaledImage::~ScaledImage() {
-  if (enlarging_.joinable()) enlarging_.join();
+ScaledImage::~ScaledImage() { Finish(); }
+
+void ScaledImage::Finish() {
+  for (std::thread& half : enlarging_)
+    if (half.joinable()) half.join();
 }
 
 void ScaledImage::SetPicture(const Surface& picture) {
-  if (enlarging_.joinable()) enlarging_.join();
+  Finish();
   picture_ = picture;
   across_ = Taps(picture.width(), factor_);
   down_ = Taps(picture.height(), factor_);
-  last_ = picture;
-  enlarging_ = std::thread([this] { EnlargePicture(); });
+  showsPicture_ = true;
+  // Uninitialised: each half's pages are first touched by its own thread.
+  shown_.reset(new uint32_t[across_.size() * down_.size()]);
+  const size_t middle = down_.size() / 2;
+  enlarging_[0] = std::thread([this, middle] { EnlargeRows(0, middle); });
+  enlarging_[1] = std::thread([this, middle] { EnlargeRows(middle, down_.size()); });
 }
 
-void ScaledImage::EnlargePicture() {
+void ScaledImage::EnlargeRows(size_t from, size_t to) {
   const size_t width = across_.size();
   const size_t rowBytes = static_cast<size_t>(picture_.width()) * 3;
-  shown_.resize(width * down_.size());
   // Two rows enlarged across at a time: the pair the output rows lie between.
   std::vector<uint16_t> upper(width * 3), lower(width * 3);
   int upperRow = -1, lowerRow = -1;
-  for (size_t y = 0; y < down_.size(); ++y) {
+  for (size_t y = from; y < to; ++y) {
     const Tap& tap = down_[y];
     if (tap.first != upperRow) {
       if (tap.first == lowerRow) {
@@ -81,11 +87,11 @@ void ScaledImage::EnlargePicture() {
       Across(picture_.data() + tap.second * rowBytes, across_, lower);
       lowerRow = tap.second;
     }
-    uint32_t* to = &shown_[y * width];
+    uint32_t* out = &shown_[y * width];
     for (size_t x = 0; x < width; ++x)
-      to[x] = Down(upper[3 * x], lower[3 * x], tap) << 16 |
-              Down(upper[3 * x + 1], lower[3 * x + 1], tap) << 8 |
-              Down(upper[3 * x + 2], lower[3 * x + 2], tap);
+      out[x] = Down(upper[3 * x], lower[3 * x], tap) << 16 |
+               Down(upper[3 * x + 1], lower[3 * x + 1], tap) << 8 |
+               Down(upper[3 * x + 2], lower[3 * x + 2], tap);
   }
 }
 
@@ -116,25 +122,28 @@ void ScaledImage::Reshow(const Surface& image, int x, int y) {
 }
 
 const uint32_t* ScaledImage::Of(const Surface& image) {
-  if (enlarging_.joinable()) enlarging_.join();
-  if (!SameSize(image, last_)) {
+  Finish();
+  const Surface& before = showsPicture_ ? picture_ : last_;
+  showsPicture_ = false;
+  if (!SameSize(image, before)) {
     // No picture of this size: every pixel shown anew, as drawing.
-    shown_.assign(static_cast<size_t>(image.width()) * image.height() * factor_ * factor_, 0);
+    shown_.reset(
+        new uint32_t[static_cast<size_t>(image.width()) * image.height() * factor_ * factor_]);
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) Reshow(image, x, y);
     last_ = image;
-    return shown_.data();
+    return shown_.get();
   }
   const size_t rowBytes = static_cast<size_t>(image.width()) * 3;
   for (int y = 0; y < image.height(); ++y) {
     const uint8_t* now = image.data() + y * rowBytes;
-    const uint8_t* before = last_.data() + y * rowBytes;
-    if (!std::memcmp(now, before, rowBytes)) continue;
+    const uint8_t* was = before.data() + y * rowBytes;
+    if (!std::memcmp(now, was, rowBytes)) continue;
     for (int x = 0; x < image.width(); ++x)
-      if (std::memcmp(now + x * 3, before + x * 3, 3)) Reshow(image, x, y);
+      if (std::memcmp(now + x * 3, was + x * 3, 3)) Reshow(image, x, y);
   }
   last_ = image;
-  return shown_.data();
+  return shown_.get();
 }
 
 }  // namespace host::fltk

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -20,7 +21,7 @@ class ScaledImage {
   ScaledImage& operator=(const ScaledImage&) = delete;
 
   // The picture beneath all drawing, as the image holds it before any. Its
-  // enlargement begins at once on another thread, while the window is
+  // enlargement begins at once on two other threads, while the window is
   // being shown.
   void SetPicture(const Surface& picture);
   // `image` enlarged, top-down, one 0x00RRGGBB word a pixel: the form a
@@ -36,7 +37,9 @@ class ScaledImage {
   };
 
  private:
-  void EnlargePicture();
+  // Enlarges the picture's output rows from..to-1.
+  void EnlargeRows(size_t from, size_t to);
+  void Finish();
   // Enlarges source pixel (x, y) of `image` again: smoothly from the picture
   // where it shows the picture, else repeated.
   void Reshow(const Surface& image, int x, int y);
@@ -44,9 +47,10 @@ class ScaledImage {
   int factor_;
   Surface picture_{0, 0};
   std::vector<Tap> across_, down_;
-  std::thread enlarging_;
-  Surface last_{0, 0};  // the image shown_ holds
-  std::vector<uint32_t> shown_;
+  std::thread enlarging_[2];   // a half of the picture each
+  Surface last_{0, 0};         // the image shown_ holds
+  bool showsPicture_ = false;  // or the picture alone, before any image
+  std::unique_ptr<uint32_t[]> shown_;
 };
 
 }  // namespace host::fltk
