@@ -25,9 +25,9 @@ class ScaledImage {
   // being shown.
   void SetPicture(const Surface& picture);
   // `image` enlarged, top-down, one 0x00RRGGBB word a pixel: the form a
-  // 24-bit X screen takes without conversion. Only the pixels that changed since the
-  // last image are enlarged again, and none on a repaint of the same image.
-  // Without a picture of its size, all of it counts as drawing.
+  // 24-bit X screen takes without conversion. Only the pixels that changed
+  // since the last image are enlarged again, and none on a repaint of the
+  // same image. Without a picture of its size, all of it counts as drawing.
   const uint32_t* Of(const Surface& image);
 
   // Where output pixel i of an axis takes its colour: the two source pixels
