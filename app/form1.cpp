@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -38,6 +39,13 @@ constexpr std::array<MediaList, 4> kMediaLists = {{
     {"Audio Humor", "Аудио приколы"},
     {"Video", "Видео клипы"},
 }};
+
+std::string EpisodeFile(int16_t episode) {
+  std::string name{documents::kEpisodePrefix};
+  name += std::to_string(episode);
+  name += documents::kEpisodeSuffix;
+  return name;
+}
 
 std::string BesideProgram(std::string_view name) {
   std::string path = host::runtime().AppPath();
@@ -112,10 +120,7 @@ void Form1::Form_MouseUp(int16_t button, int16_t shift, float x, float y) {
 void Form1::PartsButtons_Click(int16_t index) {
   List1CloseWindow();
   const int16_t episode = host::CInt(static_cast<double>(index) + 1);
-  std::string name{documents::kEpisodePrefix};
-  name += std::to_string(episode);
-  name += documents::kEpisodeSuffix;
-  toolkit::ShellOpen(BesideProgram(name), kNoParameters);
+  toolkit::ShellOpen(BesideProgram(EpisodeFile(episode)), kNoParameters);
 }
 
 void Form1::AnonsButtons_Click(int16_t /*index*/) {
@@ -162,6 +167,22 @@ void Form1::List1_DblClick() {
   path += kSeparator;
   path += file;
   toolkit::ShellOpen(path, kNoParameters);
+}
+
+// ---- What the disc must hold ----
+
+std::vector<DiscEntry> DiscEntries() {
+  std::vector<int16_t> episodes;
+  for (const host::ControlDesign& control : Form1Controls()) {
+    if (control.name == names::kPartsButtons && control.index)
+      episodes.push_back(static_cast<int16_t>(*control.index + 1));
+  }
+  std::sort(episodes.begin(), episodes.end());
+  std::vector<DiscEntry> entries;
+  for (int16_t episode : episodes) entries.push_back({EpisodeFile(episode), false});
+  entries.push_back({std::string(documents::kTrailer), false});
+  for (const MediaList& list : kMediaLists) entries.push_back({std::string(list.folder), true});
+  return entries;
 }
 
 }  // namespace app

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/host.h"
 
@@ -13,11 +15,22 @@ namespace app {
 // The maker's web page. Its real address is not known to us.
 constexpr std::string_view kMakerWebAddress = "https://quorrel.example/";
 
+// A document or media folder the menu opens beside the program.
+struct DiscEntry {
+  std::string name;
+  bool folder;
+};
+
+// Everything the hot areas open beside the program, so that the disc tools
+// check a disc against the menu itself.
+std::vector<DiscEntry> DiscEntries();
+
 class Form1 final : public host::FormEvents {
  public:
   explicit Form1(host::Form& window) : window_(window) {}
 
-  // Events from the host, routed to the handlers below.
+  // Events from the host: the only way in. Each routes to the handler
+  // of its object and event below.
   void Load() override;
   void KeyDown(int16_t keyCode, int16_t shift) override;
   void MouseDown(int16_t button, int16_t shift, float x, float y) override;
@@ -26,6 +39,11 @@ class Form1 final : public host::FormEvents {
   void Click(std::string_view control, std::optional<int16_t> index) override;
   void DblClick(std::string_view control) override;
 
+  // The window's two methods.
+  void startList(std::string_view path, std::string_view captionName);
+  void List1CloseWindow();
+
+ private:
   void Form_Load();
   void Form_KeyDown(int16_t keyCode, int16_t shift);
   void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
@@ -39,10 +57,6 @@ class Form1 final : public host::FormEvents {
   void Label2_Click();
   void List1_DblClick();
 
-  void startList(std::string_view path, std::string_view captionName);
-  void List1CloseWindow();
-
- private:
   host::Form& window_;
 };
 

@@ -50,6 +50,12 @@ double InsideDistance(double px, double py, double x0, double y0, double x1, dou
 
 uint8_t Component(int32_t value16) { return static_cast<uint8_t>((value16 & 0xFFFF) >> 8); }
 
+// Coordinates reach the edge of the 32-bit range; sums and differences of
+// them are taken in 64 bits and then limited to the surface.
+int Limit(int64_t value, int low, int high) {
+  return static_cast<int>(std::clamp<int64_t>(value, low, high));
+}
+
 }  // namespace
 
 Rgb ResolveColor(Color color) {
@@ -61,8 +67,8 @@ Rgb ResolveColor(Color color) {
 bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
                      int32_t ellipseWidth, int32_t ellipseHeight) {
   if (x < left || x >= right || y < top || y >= bottom) return false;
-  const double rx = std::min(ellipseWidth, right - left) / 2.0;
-  const double ry = std::min(ellipseHeight, bottom - top) / 2.0;
+  const double rx = std::min<double>(ellipseWidth, static_cast<double>(right) - left) / 2.0;
+  const double ry = std::min<double>(ellipseHeight, static_cast<double>(bottom) - top) / 2.0;
   if (rx <= 0 || ry <= 0) return true;
   const double px = x + 0.5, py = y + 0.5;
   const double cx = std::clamp(px, left + rx, right - rx);
@@ -119,15 +125,15 @@ void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom
   // The path runs through the centres of the outermost pixels; a pen of
   // even width leans inward by half a pixel.
   const double x0 = left + 0.5, y0 = top + 0.5, x1 = right - 0.5, y1 = bottom - 0.5;
-  const double rx = std::min<double>(ellipseWidth, right - left) / 2.0;
-  const double ry = std::min<double>(ellipseHeight, bottom - top) / 2.0;
+  const double rx = std::min<double>(ellipseWidth, static_cast<double>(right) - left) / 2.0;
+  const double ry = std::min<double>(ellipseHeight, static_cast<double>(bottom) - top) / 2.0;
   const int width = std::max(penWidth, 1);
   const double half = width / 2.0, lean = width % 2 == 0 ? 0.5 : 0.0;
-  const int reach = width + 1;
-  const int rowFrom = std::max(top - reach, 0), rowTo = std::min(bottom + reach, height_);
-  const int colFrom = std::max(left - reach, 0), colTo = std::min(right + reach, width_);
-  auto paintSpan = [&](int y, int from, int to) {
-    for (int x = std::max(from, colFrom); x < std::min(to, colTo); ++x) {
+  const int64_t reach = width + 1;
+  const int rowFrom = Limit(top - reach, 0, height_), rowTo = Limit(bottom + reach, 0, height_);
+  const int colFrom = Limit(left - reach, 0, width_), colTo = Limit(right + reach, 0, width_);
+  auto paintSpan = [&](int y, int64_t from, int64_t to) {
+    for (int x = Limit(from, colFrom, colTo); x < Limit(to, colFrom, colTo); ++x) {
       const double inside = InsideDistance(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry);
       if (std::abs(inside - lean) < half) Plot(x, y, pen);
     }
@@ -148,14 +154,14 @@ void Surface::GradientFill(const TriVertex& from, const TriVertex& to, bool vert
   const int right = std::clamp(std::max(from.x, to.x), 0, width_);
   const int top = std::clamp(std::min(from.y, to.y), 0, height_);
   const int bottom = std::clamp(std::max(from.y, to.y), 0, height_);
-  const int span = vertical ? to.y - from.y : to.x - from.x;
+  const int64_t span = vertical ? int64_t{to.y} - from.y : int64_t{to.x} - from.x;
   auto mix = [&](int16_t a, int16_t b, double t) {
     const double va = a & 0xFFFF, vb = b & 0xFFFF;
     return Component(static_cast<int32_t>(va + (vb - va) * t));
   };
   for (int y = top; y < bottom; ++y) {
     for (int x = left; x < right; ++x) {
-      const int offset = vertical ? y - from.y : x - from.x;
+      const int64_t offset = vertical ? int64_t{y} - from.y : int64_t{x} - from.x;
       const double t = span == 0 ? 0.0 : static_cast<double>(offset) / span;
       Plot(x, y,
            Rgb{mix(from.Red, to.Red, t), mix(from.Green, to.Green, t), mix(from.Blue, to.Blue, t)});

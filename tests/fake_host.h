@@ -22,6 +22,10 @@ namespace fake {
 
 using Log = std::vector<std::string>;
 
+// The log without its property reads: what the program did, in order. How
+// often it looks a property up is its own business.
+Log Done(const Log& log);
+
 std::string Hex(host::Color color);
 
 // One value as the log writes it.

@@ -80,11 +80,13 @@ class ScaledMenu : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(host::fltk::OpenDisplay()) << "needs a display"; }
   void SetUp() override {
     ASSERT_GT(f, 0) << "EXPECTED_SCALE names the scale this display should give";
+    host::install(&application);
     app::Form1(*form).Load();  // the program's frame and rounded outline
     form->setEvents(&events);
     form->ShowCentred();
     Pump(0.3);
   }
+  void TearDown() override { host::install(nullptr); }
   // Moves the real pointer to screen pixel (x, y) of the window, then does
   // what follows.
   void At(int x, int y, const std::string& then) {
@@ -177,13 +179,25 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
     for (int x = 0; x < kFrame * f; ++x) unsharp += shot.at(x, y) != shot.at(x - x % f, y - y % f);
   EXPECT_EQ(unsharp, 0);
 
-  // Drawing without AutoRedraw shows at the scale until the next repaint.
-  const unsigned long before = shot.at(320 * f, 470 * f);
+  // Drawing without AutoRedraw shows at the scale, all of it, until the next
+  // repaint; drawing with it stays.
+  const unsigned long below = shot.at(320 * f, 470 * f), above = shot.at(5 * f, 5 * f);
+  form->setAutoRedraw(true);
+  form->setForeColor(0x0000FF);  // red
+  host::runtime().RoundRect(form->hdc(), 10, 10, 110, 60, 20, 20);
+  form->setAutoRedraw(false);
   form->LineBox(0, 6900, 9600, 7200, 0x00FF00);  // a green strip along the bottom
-  EXPECT_EQ(Shot(*form).at(320 * f, 470 * f), 0x00FF00u);
+  form->LineBox(0, 0, 1500, 1500, 0xFF0000);     // and a blue square at the top
+  Pump();
+  const Shot layered(*form);
+  EXPECT_EQ(Line("", layered.at(320 * f, 470 * f), layered.at(5 * f + f - 1, 5 * f)),
+            Line("", 0x00FF00, 0x0000FF));
   form->Refresh();
   Pump();
-  EXPECT_EQ(Shot(*form).at(320 * f, 470 * f), before);
+  const Shot repainted(*form);
+  EXPECT_EQ(Line("", repainted.at(320 * f, 470 * f), repainted.at(5 * f, 5 * f),
+                 repainted.at(60 * f + f - 1, 10 * f + f - 1)),
+            Line("", below, above, 0xFF0000));
 
   int count = 0, order = 0;
   XRectangle* bands = XShapeGetRectangles(fl_display, fl_xid(form), ShapeBounding, &count, &order);

@@ -1,23 +1,19 @@
 #include "host/fltk/application.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "host/fltk/conversions.h"
+#include "host/fltk/delivery.h"
 #include "host/fltk/form_window.h"
-#include "host/fltk/keyboard.h"
 #include "host/fltk/message_box.h"
 #include "host/fltk/opener.h"
 #include "host/paths.h"
 
 namespace host::fltk {
 
-Application::Application() {
-  install(this);
-  InstallKeyPreview();
-}
+Application::Application() = default;
 
-Application::~Application() { install(nullptr); }
+Application::~Application() { StopWatchingOpeners(); }
 
 FormWindow& Application::CreateForm(const FormDesign& design) {
   if (forms_.empty()) title_ = design.caption;
@@ -85,10 +81,10 @@ intptr_t Application::ShellExecute(int32_t /*ownerWindow*/, std::string_view ope
   return OpenDocument(operation, file);
 }
 
-std::string Application::AppPath() const { return ProgramFolder(); }
+std::string Application::AppPath() const { return ShownPath(ProgramFolder()); }
 
 void Application::MsgBox(std::string_view text) { ShowMessageBox(title_, text); }
 
-void Application::End() { std::exit(0); }
+void Application::End() { EndProgram(0); }
 
 }  // namespace host::fltk

@@ -1,8 +1,9 @@
 // Where a window's drawing goes: the persistent image that every repaint
-// shows, and drawing done without AutoRedraw, which shows only until then.
+// shows, and a layer over it for drawing done without AutoRedraw, which
+// shows until the next repaint.
 #pragma once
 
-#include <FL/Fl_Window.H>
+#include <optional>
 
 #include "host/fltk/scaled_image.h"
 #include "host/surface.h"
@@ -14,23 +15,22 @@ class Canvas {
   // An image of width x height program pixels, shown `factor` times larger.
   Canvas(int width, int height, Rgb face, int factor = 1);
 
-  Surface& image() { return image_; }
   const Surface& image() const { return image_; }
+  Surface& image() { return image_; }
   // The surface the next drawing goes to, as AutoRedraw says.
   Surface& Target(bool autoRedraw);
-  // Shows what was just drawn on `target`: at the next repaint for the
-  // persistent image, at once otherwise.
-  void Show(const Surface& target, Fl_Window& window);
-  // A repaint of the window's client area from the persistent image.
-  void Repaint();
+  // A repaint: from now on only the persistent image shows.
+  void Repaint() { layer_.reset(); }
+  // What the window shows now.
+  const Surface& Shown() const { return layer_ ? *layer_ : image_; }
   // Takes what the image holds now as the picture beneath all drawing.
   void KeepAsPicture();
+  // Draws what the window shows now at the corner of the current window.
+  void Paint();
 
  private:
-  void Paint(const Surface& surface);
-
   Surface image_;
-  Surface transient_;
+  std::optional<Surface> layer_;
   int factor_;
   ScaledImage scaled_;
 };

@@ -44,6 +44,7 @@ Fl_Widget* Create(FormWindow& form, const ControlDesign& control,
 std::vector<Fl_Widget*> BuildControls(FormWindow& form, ControlDirectory& directory) {
   const FormDesign& design = form.design();
   std::vector<Fl_Widget*> controls;
+  Fl_Group* const current = Fl_Group::current();
   Fl_Group::current(nullptr);  // placed below, in stacking order
   // Containers first, so that the controls inside know where they lie.
   for (bool container : {true, false})
@@ -64,7 +65,7 @@ std::vector<Fl_Widget*> BuildControls(FormWindow& form, ControlDirectory& direct
       if (!control.visible) controls[i]->hide();
     }
   }
-  Fl_Group::current(&form);
+  Fl_Group::current(current);
   return controls;
 }
 

@@ -12,6 +12,7 @@
 #include "host/design.h"
 #include "host/fltk/conversions.h"
 #include "host/fltk/display_scale.h"
+#include "host/fltk/double_clicks.h"
 #include "host/host.h"
 
 namespace host::fltk {
@@ -87,9 +88,20 @@ class FileListControl final : public Control<Fl_Hold_Browser, FileListBox> {
   const std::vector<std::string>& entries() const { return entries_; }
   int handle(int event) override;
 
+ protected:
+  // Rows measured and drawn only while a font is usable.
+  int item_height(void* item) const override;
+  int item_width(void* item) const override;
+  void item_draw(void* item, int x, int y, int w, int h) const override;
+
  private:
+  bool HandledKey(int event);
+  bool PointerOnRow();
+
   std::string path_;
   std::vector<std::string> entries_;
+  DoubleClicks doubleClicks_;
+  bool enterHeld_ = false;  // a held key repeats: one opening per press
 };
 
 }  // namespace host::fltk

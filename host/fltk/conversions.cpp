@@ -14,7 +14,8 @@ constexpr int kDefaultFontPixels = 13;  // the list's and untitled labels' face
 constexpr int kBoldWeight = 700;
 }  // namespace
 
-int PixelsOf(float twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
+// Beyond what a pixel count can hold is the run time's overflow error.
+int PixelsOf(float twips) { return CLng(static_cast<double>(twips) / kTwipsPerPixel); }
 
 float TwipsFrom(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 

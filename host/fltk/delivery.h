@@ -1,5 +1,5 @@
-// How an event reaches the program's handler, and what an error it does not
-// trap does.
+// How an event reaches the program's handler, what an error it does not
+// trap does, and how the program ends.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +10,25 @@
 
 namespace host::fltk {
 
-// Reports an untrapped run-time error in the message box and ends the
-// program.
-[[noreturn]] void ReportAndEnd(int32_t number, std::string_view description);
+// Ends the program with `status`. From then on no handler of the program
+// runs. The process itself leaves through the exit function.
+void EndProgram(int status);
+bool ProgramEnded();
 
-// Runs one handler of the program.
+// What ends the process; the default leaves at once, running no
+// destructors in the middle of the event loop. Tests put in one that
+// returns, and each replacement forgets an earlier end.
+using ExitFunction = void (*)(int status);
+void ReplaceExit(ExitFunction exit);
+
+// Reports an untrapped run-time error in the message box and ends the
+// program with status 1.
+void ReportAndEnd(int32_t number, std::string_view description);
+
+// Runs one handler of the program, unless the program has ended.
 template <typename Handler>
 void Deliver(Handler&& handler) {
+  if (ProgramEnded()) return;
   try {
     handler();
   } catch (const RuntimeError& error) {

@@ -4,6 +4,10 @@
 
 namespace host::fltk {
 
+namespace {
+constexpr int16_t kUnknownKey = 0;  // no key of the run time has it
+}  // namespace
+
 int16_t ButtonValue(int flButton) {
   switch (flButton) {
     case FL_LEFT_MOUSE:
@@ -30,22 +34,23 @@ int16_t ShiftState() {
 }
 
 int16_t KeyCode(int key) {
-  if (key == FL_Escape) return 27;
-  if (key == FL_Enter || key == FL_KP_Enter) return 13;
-  if (key == FL_Tab) return 9;
-  if (key == FL_Shift_L || key == FL_Shift_R) return 16;
-  if (key == FL_Control_L || key == FL_Control_R) return 17;
-  if (key == FL_Alt_L || key == FL_Alt_R) return 18;
-  if (key == FL_BackSpace) return 8;
-  if (key == ' ') return 32;
+  struct Named {
+    int key;
+    int16_t code;
+  };
+  static constexpr Named kNamed[] = {
+      {FL_BackSpace, 8}, {FL_Tab, 9},        {FL_Enter, 13},     {FL_KP_Enter, 13},
+      {FL_Shift_L, 16},  {FL_Shift_R, 16},   {FL_Control_L, 17}, {FL_Control_R, 17},
+      {FL_Alt_L, 18},    {FL_Alt_R, 18},     {FL_Escape, 27},    {' ', 32},
+      {FL_Page_Up, 33},  {FL_Page_Down, 34}, {FL_End, 35},       {FL_Home, 36},
+      {FL_Left, 37},     {FL_Up, 38},        {FL_Right, 39},     {FL_Down, 40},
+      {FL_Insert, 45},   {FL_Delete, 46}};
+  for (const Named& named : kNamed)
+    if (key == named.key) return named.code;
   if (key >= 'a' && key <= 'z') return static_cast<int16_t>(key - 'a' + 'A');
   if (key >= '0' && key <= '9') return static_cast<int16_t>(key);
-  if (key == FL_Left) return 37;
-  if (key == FL_Up) return 38;
-  if (key == FL_Right) return 39;
-  if (key == FL_Down) return 40;
   if (key >= FL_F + 1 && key <= FL_F + 12) return static_cast<int16_t>(112 + key - FL_F - 1);
-  return static_cast<int16_t>(key & 0xFF);
+  return kUnknownKey;
 }
 
 }  // namespace host::fltk

@@ -11,7 +11,7 @@ int16_t ButtonValue(int flButton);
 int16_t ButtonsHeld();
 // The shift state: 1 Shift, 2 Ctrl, 4 Alt, added up.
 int16_t ShiftState();
-// The run time's key code for an FLTK key.
+// The run time's key code for an FLTK key; 0 for a key it has no code for.
 int16_t KeyCode(int flKey);
 
 }  // namespace host::fltk

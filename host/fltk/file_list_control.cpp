@@ -7,6 +7,7 @@
 
 #include "host/fltk/controls.h"
 #include "host/fltk/delivery.h"
+#include "host/fltk/fonts.h"
 #include "host/fltk/form_window.h"
 #include "host/paths.h"
 
@@ -54,7 +55,7 @@ bool IsListedFile(const std::string& folder, const dirent& entry) {
 }  // namespace
 
 void FileListControl::setPath(std::string_view folder) {
-  const std::string native = NativePath(folder);
+  const std::string native = FindIgnoringCase(NativePath(folder));
   dirent** list = nullptr;
   // The names are bytes as the folder holds them, in the toolkit's
   // case-blind natural order: "клип 2" before "клип 10".
@@ -72,27 +73,61 @@ void FileListControl::setPath(std::string_view folder) {
   clear();
   for (const std::string& name : files) add(name.c_str());
   entries_ = std::move(files);
-  path_ = native;
+  path_ = ShownPath(native);  // as the program joins it
   redraw();
 }
 
+// The name as the program may join it; the list shows it as it is.
 std::string FileListControl::FileName() const {
   const int selected = value();
   if (selected < 1 || selected > static_cast<int>(entries_.size())) return {};
-  return entries_[static_cast<size_t>(selected - 1)];
+  return ShownPath(entries_[static_cast<size_t>(selected - 1)]);
 }
 
 int FileListControl::handle(int event) {
-  if (event == FL_KEYBOARD && IsEnter(Fl::event_key())) {
-    if (form_.events()) Deliver([&] { form_.events()->DblClick(design_.name); });
-    return 1;
-  }
+  if (HandledKey(event)) return 1;
+  // Only a row is double-clicked; not the scroll bar nor the space below.
+  const bool counts = event == FL_PUSH && Fl::event_button() == FL_LEFT_MOUSE && PointerOnRow();
   const int used = Fl_Hold_Browser::handle(event);
-  if (event == FL_PUSH && Fl::event_clicks() > 0 && Fl::event_button() == FL_LEFT_MOUSE &&
-      form_.events())
+  if (event == FL_PUSH && doubleClicks_.Press(counts, Fl::event_clicks() > 0) && form_.events())
     Deliver([&] { form_.events()->DblClick(design_.name); });
   if (event == FL_ENTER || event == FL_MOVE) form_.UpdatePointer();
   return used || event == FL_PUSH;
+}
+
+// Enter opens once per press, however long it is held; the first arrow key
+// with nothing selected selects the first row.
+bool FileListControl::HandledKey(int event) {
+  const int key = Fl::event_key();
+  if ((event == FL_KEYBOARD || event == FL_KEYUP) && IsEnter(key)) {
+    if (event == FL_KEYBOARD && !enterHeld_ && form_.events())
+      Deliver([&] { form_.events()->DblClick(design_.name); });
+    enterHeld_ = event == FL_KEYBOARD;
+    return true;
+  }
+  if (event == FL_UNFOCUS) enterHeld_ = false;
+  if (event != FL_KEYBOARD || value() != 0 || size() == 0) return false;
+  if (key != FL_Down && key != FL_Up) return false;
+  value(1);
+  return true;
+}
+
+bool FileListControl::PointerOnRow() {
+  int x, y, w, h;
+  bbox(x, y, w, h);
+  return Fl::event_inside(x, y, w, h) && find_item(Fl::event_y());
+}
+
+int FileListControl::item_height(void* item) const {
+  return TextDrawable() ? Fl_Hold_Browser::item_height(item) : textsize() + 2;
+}
+
+int FileListControl::item_width(void* item) const {
+  return TextDrawable() ? Fl_Hold_Browser::item_width(item) : 0;
+}
+
+void FileListControl::item_draw(void* item, int x, int y, int w, int h) const {
+  if (TextDrawable()) Fl_Hold_Browser::item_draw(item, x, y, w, h);
 }
 
 }  // namespace host::fltk

@@ -1,18 +1,19 @@
 #include "host/fltk/form_window.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
-#include <cstdlib>
 #include <string>
 
 #include "host/fltk/control_builder.h"
 #include "host/fltk/controls.h"
 #include "host/fltk/conversions.h"
+#include "host/fltk/delivery.h"
 
 namespace host::fltk {
 
 namespace {
-constexpr Rgb kPlaceholderFace{16, 18, 40};  // shown while a picture is missing
+constexpr Rgb kPlaceholderFace{16, 18, 40};  // of a design without a picture
 }  // namespace
 
 FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale)
@@ -22,6 +23,7 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
       scale_(scale),
       handle_(handle),
       canvas_(scale.ToProgram(w()), scale.ToProgram(h()), kPlaceholderFace, scale.factor()) {
+  end();  // controls are placed by the builder; nothing else lands inside, even on failure
   copy_label(std::string(design.caption).c_str());
   xclass(Fl_Double_Window::label());
   if (design.borderStyle == 0) border(0);
@@ -30,7 +32,7 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
   // Esc arrives here too, and never closes the menu.
   callback([](Fl_Widget*, void*) {
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
-    std::exit(0);
+    EndProgram(0);
   });
   pictures_ = LoadPictures(design_, canvas_.image());
   canvas_.KeepAsPicture();
@@ -39,7 +41,6 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
   icons(sizes.data(), static_cast<int>(sizes.size()));
   pointer_.setHand(pictures_.hand.get(), pictures_.handX, pictures_.handY);
   controls_ = BuildControls(*this, directory_);
-  end();
 }
 
 FormWindow::~FormWindow() = default;
@@ -92,21 +93,19 @@ FileListBox& FormWindow::fileListBox(std::string_view name) {
 // ---- Drawing ----
 
 void FormWindow::LineBox(float x1, float y1, float x2, float y2, Color color) {
-  Surface& target = canvas_.Target(autoRedraw_);
-  target.FillBox(PixelsOf(x1), PixelsOf(y1), PixelsOf(x2), PixelsOf(y2), ResolveColor(color));
-  canvas_.Show(target, *this);
+  const int left = PixelsOf(x1), top = PixelsOf(y1), right = PixelsOf(x2), bottom = PixelsOf(y2);
+  canvas_.Target(autoRedraw_).FillBox(left, top, right, bottom, ResolveColor(color));
+  redraw();
 }
 
 void FormWindow::RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  Surface& target = canvas_.Target(autoRedraw_);
-  target.RoundRect(l, t, r, b, ew, eh, drawWidth_, ResolveColor(foreColor_));
-  canvas_.Show(target, *this);
+  canvas_.Target(autoRedraw_).RoundRect(l, t, r, b, ew, eh, drawWidth_, ResolveColor(foreColor_));
+  redraw();
 }
 
 void FormWindow::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
-  Surface& target = canvas_.Target(autoRedraw_);
-  target.GradientFill(from, to, vertical);
-  canvas_.Show(target, *this);
+  canvas_.Target(autoRedraw_).GradientFill(from, to, vertical);
+  redraw();
 }
 
 void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
@@ -115,8 +114,13 @@ void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew
   shape_.ApplyTo(*this);
 }
 
-void FormWindow::draw() {
+void FormWindow::Refresh() {
   canvas_.Repaint();
+  redraw();
+}
+
+void FormWindow::draw() {
+  canvas_.Paint();
   draw_children();
 }
 

@@ -49,7 +49,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   void Move(float left, float top) override;
   void setMousePointer(int32_t pointer) override;
   void LineBox(float x1, float y1, float x2, float y2, Color color) override;
-  void Refresh() override { redraw(); }
+  void Refresh() override;
   Label& label(std::string_view name, std::optional<int16_t> index = std::nullopt) override;
   PictureBox& pictureBox(std::string_view name) override;
   FileListBox& fileListBox(std::string_view name) override;

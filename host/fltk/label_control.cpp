@@ -3,6 +3,7 @@
 
 #include "host/fltk/controls.h"
 #include "host/fltk/delivery.h"
+#include "host/fltk/fonts.h"
 #include "host/fltk/form_window.h"
 
 namespace host::fltk {
@@ -39,7 +40,7 @@ void LabelControl::draw() {
     fl_color(FL_BLACK);
     for (int i = 0; i < f; ++i) fl_rect(x() + i, y() + i, w() - 2 * i, h() - 2 * i);
   }
-  if (caption_.empty()) return;
+  if (caption_.empty() || !TextDrawable()) return;
   // Drawn at the scaled size, so that text stays as sharp as at 1.
   fl_font(FontOf(design_), FontSizeOf(design_) * f);
   fl_color(ToFlColor(design_.foreColor));

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <string>
 
+#include "host/fltk/fonts.h"
+
 namespace host::fltk {
 
 namespace {
@@ -20,9 +22,12 @@ constexpr int kMinWidth = 240;
 
 void ShowMessageBox(std::string_view title, std::string_view text) {
   const std::string titleText(title), message(text);
-  fl_font(FL_HELVETICA, kTextPixels);
-  int textW = 0, textH = 0;
-  fl_measure(message.c_str(), textW, textH, 0);
+  const bool drawable = TextDrawable();
+  int textW = 0, textH = kTextPixels;
+  if (drawable) {
+    fl_font(FL_HELVETICA, kTextPixels);
+    fl_measure(message.c_str(), textW, textH, 0);
+  }
   const int width = std::max(kMinWidth, textW + 2 * kMargin);
   const int height = textH + kButtonHeight + 3 * kMargin;
 
@@ -33,6 +38,10 @@ void ShowMessageBox(std::string_view title, std::string_view text) {
   label.align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_WRAP);
   Fl_Return_Button ok((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
                       kButtonHeight, "OK");
+  if (!drawable) {  // still closed with Enter or Esc
+    label.labeltype(FL_NO_LABEL);
+    ok.labeltype(FL_NO_LABEL);
+  }
   ok.callback([](Fl_Widget* button, void*) { button->window()->hide(); });
   box.end();
   box.set_modal();

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -24,22 +25,27 @@ constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
 constexpr intptr_t kShellFileNotFound = 2;
 constexpr intptr_t kShellNoAssociation = 31;  // also the answer to an unknown verb
 constexpr std::string_view kFileNotFound = "Файл не найден";
-constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть этот файл.";
+constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть";
 constexpr double kPollSeconds = 0.25;
 // The opener's own failures come at once; later exits are the player's.
 constexpr auto kOpenerVerdictWithin = std::chrono::seconds(10);
 
+// The message may come seconds after the click: it names what it is about.
+std::string NoProgramFor(std::string_view document) {
+  return std::string(kNoProgram) + "\n«" + std::string(document) + "».";
+}
+
 // xdg-open's exit statuses: 2 the file is missing, 3 no program for it,
 // 4 the program failed; 127 nothing could be run.
-std::string_view VerdictOf(int status) {
+std::string VerdictOf(int status, std::string_view document) {
   if (!WIFEXITED(status)) return {};
   switch (WEXITSTATUS(status)) {
     case 2:
-      return kFileNotFound;
+      return std::string(kFileNotFound);
     case 3:
     case 4:
     case 127:
-      return kNoProgram;
+      return NoProgramFor(document);
     default:
       return {};
   }
@@ -48,26 +54,41 @@ std::string_view VerdictOf(int status) {
 struct Opening {
   pid_t pid;
   std::chrono::steady_clock::time_point started;
+  std::string document;  // as the user knows it: its file name or web address
 };
+
+std::string DocumentName(bool web, const std::string& target) {
+  return web ? target : target.substr(target.rfind('/') + 1);
+}
 
 std::vector<Opening> openings;
 
+// Whether the child has ended, reaping it if so; a signal arriving meanwhile
+// is no answer.
+bool Reaped(pid_t pid, int& status) {
+  pid_t result;
+  do {
+    result = waitpid(pid, &status, WNOHANG);
+  } while (result < 0 && errno == EINTR);
+  return result != 0;
+}
+
 void Watch(void*) {
-  std::vector<std::string_view> verdicts;
+  std::vector<std::string> verdicts;
   for (auto it = openings.begin(); it != openings.end();) {
     int status = 0;
-    if (waitpid(it->pid, &status, WNOHANG) == 0) {
+    if (!Reaped(it->pid, status)) {
       ++it;
       continue;
     }
     if (std::chrono::steady_clock::now() - it->started < kOpenerVerdictWithin) {
-      const std::string_view verdict = VerdictOf(status);
-      if (!verdict.empty()) verdicts.push_back(verdict);
+      std::string verdict = VerdictOf(status, it->document);
+      if (!verdict.empty()) verdicts.push_back(std::move(verdict));
     }
     it = openings.erase(it);
   }
   if (!openings.empty()) Fl::repeat_timeout(kPollSeconds, Watch);
-  for (std::string_view verdict : verdicts) runtime().MsgBox(verdict);
+  for (const std::string& verdict : verdicts) runtime().MsgBox(verdict);
 }
 
 }  // namespace
@@ -75,7 +96,8 @@ void Watch(void*) {
 intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   if (operation != kOpen) return kShellNoAssociation;
   const bool web = IsWebAddress(file);
-  const std::string target = web ? std::string(file) : NativePath(file);
+  // Copies of discs often change the case of names; Windows would not mind.
+  const std::string target = web ? std::string(file) : FindIgnoringCase(NativePath(file));
   struct stat info;
   if (!web && stat(target.c_str(), &info) != 0) {
     runtime().MsgBox(kFileNotFound);
@@ -85,12 +107,17 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   char* const argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
   pid_t pid = 0;
   if (posix_spawnp(&pid, kOpener, nullptr, nullptr, argv, environ) != 0) {
-    runtime().MsgBox(kNoProgram);
+    runtime().MsgBox(NoProgramFor(DocumentName(web, target)));
     return kShellNoAssociation;
   }
   if (openings.empty()) Fl::add_timeout(kPollSeconds, Watch);
-  openings.push_back({pid, std::chrono::steady_clock::now()});
+  openings.push_back({pid, std::chrono::steady_clock::now(), DocumentName(web, target)});
   return kShellDone;
+}
+
+void StopWatchingOpeners() {
+  Fl::remove_timeout(Watch);
+  openings.clear();
 }
 
 }  // namespace host::fltk

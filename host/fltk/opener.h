@@ -12,4 +12,8 @@ namespace host::fltk {
 // is not "open".
 intptr_t OpenDocument(std::string_view operation, std::string_view file);
 
+// Forgets the openers still running: their verdicts would have no one to
+// tell once the run time is gone.
+void StopWatchingOpeners();
+
 }  // namespace host::fltk

@@ -18,6 +18,9 @@ void PictureBoxControl::setVisible(bool on) {
   if (on == (visible() != 0)) return;
   if (on) {
     show();
+    // The list takes the keyboard at once: Down and Enter need no click.
+    for (int i = 0; i < children(); ++i)
+      if (child(i)->take_focus()) break;
   } else {
     hide();
   }

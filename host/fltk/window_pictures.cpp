@@ -16,26 +16,21 @@ std::unique_ptr<Fl_RGB_Image> ImageOf(const Picture& picture) {
 }  // namespace
 
 WindowPictures LoadPictures(const FormDesign& design, Surface& image) {
+  // A design without a picture shows the plain face; a damaged one is the
+  // reader's run-time error.
   WindowPictures pictures;
-  try {
+  if (!design.picture.empty()) {
     const Picture background = ReadBackground(design.picture);
     image.DrawPicture(background.width, background.height, background.rgba.data());
-  } catch (const RuntimeError&) {
-    // A design without its picture shows the plain face.
   }
-  try {
+  if (!design.icon.empty())
     for (const Picture& picture : ReadIcon(design.icon)) pictures.icons.push_back(ImageOf(picture));
-  } catch (const RuntimeError&) {
-  }
   for (const ControlDesign& control : design.controls) {
     if (control.mousePointer != pointer::kCustom || control.mouseIcon.empty()) continue;
-    try {
-      const CursorPicture cursor = ReadCursor(control.mouseIcon);
-      pictures.hand = ImageOf(cursor.image);
-      pictures.handX = cursor.hotX;
-      pictures.handY = cursor.hotY;
-    } catch (const RuntimeError&) {
-    }
+    const CursorPicture cursor = ReadCursor(control.mouseIcon);
+    pictures.hand = ImageOf(cursor.image);
+    pictures.handX = cursor.hotX;
+    pictures.handY = cursor.hotY;
     break;
   }
   return pictures;

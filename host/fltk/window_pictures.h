@@ -19,7 +19,8 @@ struct WindowPictures {
 };
 
 // Draws the design's background onto `image` and reads its icon and the
-// first custom pointer among its controls.
+// first custom pointer among its controls. A damaged picture raises the
+// run time's error.
 WindowPictures LoadPictures(const FormDesign& design, Surface& image);
 
 }  // namespace host::fltk

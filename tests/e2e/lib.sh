@@ -9,9 +9,13 @@ E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zorvanta-e2e.XXXXXX")
 export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 OPEN_LOG=$E2E_ROOT/opened.log
+OPEN_ARGS=$E2E_ROOT/opened.args  # each call: its argument count, then each argument, NUL-ended
+MENU_ERRORS=$E2E_ROOT/menu.stderr
 MENU_PID=
 WINDOW=
 : >"$OPEN_LOG"
+: >"$OPEN_ARGS"
+: >"$MENU_ERRORS"
 failures=0
 
 cleanup() {
@@ -31,9 +35,19 @@ check() {  # check "what" command...
   if "$@"; then echo "ok: $what"; else fail "$what"; fi
 }
 
+# Runs a command until it succeeds, for up to five seconds.
+eventually() {
+  for _ in $(seq 50); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 finish() {
   if ((failures > 0)); then
-    echo "$failures check(s) failed" >&2
+    echo "$failures check(s) failed; the menu's standard error:" >&2
+    cat "$MENU_ERRORS" >&2
     exit 1
   fi
   echo "all checks passed"
@@ -52,16 +66,38 @@ install_opener() {
   cat >"$E2E_ROOT/bin/xdg-open" <<OPENER
 #!/bin/sh
 printf '%s\n' "\$*" >>"$OPEN_LOG"
+printf '%s\0' "\$#" "\$@" >>"$OPEN_ARGS"
 exit \$(cat "$E2E_ROOT/opener-status" 2>/dev/null || echo 0)
 OPENER
   chmod +x "$E2E_ROOT/bin/xdg-open"
   export PATH=$E2E_ROOT/bin:$PATH
 }
 
-# Starts the menu from another working folder and waits for its window.
+forget_opened() {
+  : >"$OPEN_LOG"
+  : >"$OPEN_ARGS"
+}
+
+# Whether the opener was called once, with exactly this one argument.
+opened_exactly() {
+  printf '%s\0' 1 "$1" >"$E2E_ROOT/expected.args"
+  cmp -s "$E2E_ROOT/expected.args" "$OPEN_ARGS"
+}
+
+# Starts the menu (or what starts it, given) from another working folder and
+# waits for its window. Its standard error goes to MENU_ERRORS, shown if a check fails.
+# With MENU_TRACE set, the menu's own calls on files are logged there.
 start_menu() {
-  (cd "$E2E_ROOT" && exec "$DISC/start") &
+  local run=("${1:-$DISC/start}")
+  if [[ -n "${MENU_TRACE:-}" ]]; then
+    run=(strace -qq -e trace=%file,fchmod,ftruncate -o "$MENU_TRACE" "${run[@]}")
+  fi
+  (cd "$E2E_ROOT" && exec "${run[@]}" 2>>"$MENU_ERRORS") &
   MENU_PID=$!
+  wait_for_menu
+}
+
+wait_for_menu() {
   WINDOW=
   for _ in $(seq 100); do
     WINDOW=$(xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | head -1 || true)
@@ -81,20 +117,25 @@ window_geometry() {  # sets WIN_X WIN_Y WIN_W WIN_H
   WIN_H=$(awk '/Height:/ {print $2}' <<<"$info")
 }
 
-# Clicks at (x, y) of the window, in pixels.
+# Puts the pointer on (x, y) of the window, in the program's pixels: times
+# E2E_SCALE, the display scale the menu is expected to take.
+point_at() {
+  local scale=${E2E_SCALE:-1}
+  window_geometry
+  xdotool mousemove $((WIN_X + $1 * scale)) $((WIN_Y + $2 * scale))
+  sleep 0.1
+}
+
+# Clicks at (x, y) of the window.
 click_at() {
   local button=${3:-1}
-  window_geometry
-  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
-  sleep 0.1
+  point_at "$1" "$2"
   xdotool click "$button"
   sleep 0.3
 }
 
 double_click_at() {
-  window_geometry
-  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
-  sleep 0.1
+  point_at "$1" "$2"
   xdotool click --repeat 2 --delay 80 1
   sleep 0.4
 }
@@ -112,6 +153,15 @@ pixel_at() {  # pixel_at x y  (window coordinates, from the last screenshot)
 }
 
 menu_running() { kill -0 "$MENU_PID" 2>/dev/null; }
+
+# Clicks the cross; true when the menu then ends with status 0.
+close_with_cross() {
+  local status=0
+  click_at 618 17
+  wait "$MENU_PID" || status=$?
+  MENU_PID=
+  test "$status" = 0
+}
 
 # A message box: a window titled like the menu, other than the menu itself.
 message_window() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The media list panel as a user meets it: a list entry shows the folder's
-# files, a double click or Enter opens one, the "x" hides it, an empty
-# folder shows an empty list, and a missing folder brings the message.
+# files and gives the list the keyboard, a double click on a row or Enter
+# opens one file once, the "x" hides it, an empty folder shows an empty
+# list, and a missing folder brings the message.
 source "$(dirname "$0")/lib.sh"
 make_disc
 install_opener
@@ -17,16 +18,39 @@ check "a list entry shows the panel" panel_shown
 check "the list shows white names on black" bash -c \
   "convert '$SHOT' -crop 280x40+$((WIN_X + 190))+$((WIN_Y + 65)) -format '%[fx:maxima.r]' info: | grep -q '^1$'"
 
+xdotool key Down Return  # no click first: the list has the keyboard
+sleep 0.4
+check "Down and Enter open the first file" \
+  test "$(cat "$OPEN_LOG")" = "$DISC/Audio Music/Morning Tune.wav"
+
+forget_opened
 double_click_at 240 72  # the first file: "Morning Tune.wav"
 check "a double click opens the file" \
   test "$(cat "$OPEN_LOG")" = "$DISC/Audio Music/Morning Tune.wav"
 check "the panel stays after a double click" panel_shown
 
-: >"$OPEN_LOG"
-xdotool key Down Return
+forget_opened
+xdotool key Down keydown Return sleep 1.5 keyup Return
 sleep 0.4
-check "Enter opens the selected file" \
+check "Enter held down opens the selected file once" \
   test "$(cat "$OPEN_LOG")" = "$DISC/Audio Music/Весенний вальс.wav"
+
+forget_opened
+xdotool click --repeat 3 --delay 80 1  # still on the first row
+sleep 0.4
+check "a triple click opens once" test "$(wc -l <"$OPEN_LOG")" = 1
+sleep 1
+xdotool click --repeat 2 --delay 80 3
+sleep 0.4
+check "a right double click opens nothing more" test "$(wc -l <"$OPEN_LOG")" = 1
+
+for n in $(seq 40); do : >"$DISC/Audio Music/filler $n.wav"; done
+click_at 97 187  # listed afresh, now with a scroll bar
+click_at 240 72
+sleep 1
+forget_opened
+double_click_at 472 300  # on the scroll bar
+check "a double click on the scroll bar opens nothing" test ! -s "$OPEN_LOG"
 
 click_at 468 44  # the "x"
 check "the x hides the panel" panel_hidden

@@ -15,18 +15,15 @@ for package in $PACKAGES; do
   dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"
 done
 if [ -n "$missing" ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
+  as_root=""
+  if [ "$(id -u)" != 0 ]; then as_root=sudo; fi
+  $as_root apt-get update
+  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y $missing
 fi
 
-# The program's build embeds the three files and wants them to exist, even
-# while they are about to be drawn for the first time.
+# The pictures may be missing while they are drawn for the first time.
 mkdir -p "$ASSETS"
-for file in background.bmp icon.ico hand.cur; do
-  [ -e "$ASSETS/$file" ] || : > "$ASSETS/$file"
-done
-
-cmake -S "$ROOT" -B "$BUILD" >/dev/null
+cmake -S "$ROOT" -B "$BUILD" -DZORVANTA_DRAWING_PICTURES=ON >/dev/null
 cmake --build "$BUILD" --target design_dump >/dev/null
 "$BUILD/tools/design_dump" > "$BUILD/design.json"
 
@@ -34,4 +31,4 @@ cmake --build "$BUILD" --target design_dump >/dev/null
   --design "$BUILD/design.json" --out "$ASSETS" --preview "$BUILD/pictures"
 
 # Picks up the new files for the .incbin.
-cmake -S "$ROOT" -B "$BUILD" >/dev/null
+cmake -S "$ROOT" -B "$BUILD" -DZORVANTA_DRAWING_PICTURES=OFF >/dev/null

@@ -1,0 +1,32 @@
+#include "host/fltk/fonts.h"
+
+#include <FL/x.H>
+#include <X11/Xft/Xft.h>
+
+#include <cstdio>
+
+namespace host::fltk {
+
+namespace {
+
+// Any face at all: fontconfig falls back to whatever it has.
+bool AnyFontOpens() {
+  XftFont* font = XftFontOpen(fl_display, fl_screen, XFT_FAMILY, XftTypeString, "sans", nullptr);
+  if (!font) return false;
+  XftFontClose(fl_display, font);
+  return true;
+}
+
+}  // namespace
+
+bool TextDrawable() {
+  static const bool drawable = [] {
+    fl_open_display();
+    if (AnyFontOpens()) return true;
+    std::fputs("start: no usable font (see fontconfig); the menu shows no text\n", stderr);
+    return false;
+  }();
+  return drawable;
+}
+
+}  // namespace host::fltk
