@@ -1,6 +1,6 @@
 // The display scale's rules: the scale the desktop asks for, the largest that
-// fits, the program's twips on the screen and back, and the image enlarged
-// for it: the picture smoothly, the program's drawing by repeating pixels.
+// fits, the program's twips on the screen and back, and which of the image's
+// pixels are the program's drawing, to be shown sharp over the picture.
 #include "host/fltk/display_scale.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/fltk/scaled_image.h"
+#include "host/fltk/scaled_painter.h"
 
 namespace {
 
@@ -87,37 +87,39 @@ Surface Greys(const std::vector<std::vector<uint8_t>>& rows) {
   return surface;
 }
 
-// The red channel of an enlarged row.
-std::vector<int> RowOf(const uint32_t* pixels, int width, int row) {
-  std::vector<int> reds;
-  for (int x = 0; x < width; ++x) reds.push_back(pixels[row * width + x] >> 16 & 0xFF);
-  return reds;
+using host::fltk::DrawnBlock;
+using host::fltk::DrawnBlocks;
+using Blocks = std::vector<DrawnBlock>;
+
+TEST(DrawnBlocks, EachStretchThatDiffersFromThePictureOnceAndNothingElse) {
+  const Surface picture = Greys({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {9, 9, 9, 9, 9}});
+  Surface image = picture;
+  EXPECT_TRUE(DrawnBlocks(image, picture).empty());
+  image.FillBox(0, 0, 2, 1, Rgb{200, 0, 0});  // two stretches in the first row,
+  image.FillBox(4, 0, 5, 1, Rgb{0, 0, 200});  // one at each end
+  image.FillBox(2, 2, 3, 3, Rgb{9, 9, 10});   // a single channel a step off
+  EXPECT_EQ(DrawnBlocks(image, picture), (Blocks{{0, 0, 2, 1}, {4, 0, 5, 1}, {2, 2, 3, 3}}));
+  // Drawing the picture's own colour over it leaves nothing drawn.
+  image.FillBox(0, 0, 5, 3, Rgb{9, 9, 9});
+  EXPECT_EQ(DrawnBlocks(image, picture), (Blocks{{0, 0, 5, 2}}));
 }
 
-// The picture alone, enlarged.
-std::vector<int> SmoothRow(const Surface& picture, int factor, int row) {
-  host::fltk::ScaledImage scaled(factor);
-  scaled.SetPicture(picture);
-  return RowOf(scaled.Of(picture), picture.width() * factor, row);
+TEST(DrawnBlocks, RowsAlikeBelowOneAnotherMakeOneBlockAndOthersStartTheirOwn) {
+  const Surface picture(4, 5);
+  Surface image = picture;
+  image.FillBox(0, 0, 1, 3, Rgb{1, 1, 1});  // a ring's left edge, rows 0-2,
+  image.FillBox(3, 1, 4, 2, Rgb{1, 1, 1});  // a dot beside it,
+  image.FillBox(0, 4, 1, 5, Rgb{1, 1, 1});  // and the edge again after a gap
+  EXPECT_EQ(DrawnBlocks(image, picture), (Blocks{{0, 0, 1, 3}, {3, 1, 4, 2}, {0, 4, 1, 5}}));
+  image.FillBox(0, 3, 2, 4, Rgb{1, 1, 1});  // a wider row between
+  EXPECT_EQ(DrawnBlocks(image, picture),
+            (Blocks{{0, 0, 1, 3}, {3, 1, 4, 2}, {0, 3, 2, 4}, {0, 4, 1, 5}}));
 }
 
-TEST(ScaledImage, ThePictureBlendsBetweenPixelCentresAndKeepsItsEdges) {
-  const Surface picture = Greys({{0, 255}, {255, 255}});
-  EXPECT_EQ(SmoothRow(picture, 2, 0), (std::vector<int>{0, 64, 191, 255}));
-  EXPECT_EQ(SmoothRow(picture, 2, 1), (std::vector<int>{64, 112, 207, 255}));
-  EXPECT_EQ(SmoothRow(picture, 3, 1), (std::vector<int>{0, 0, 85, 170, 255, 255}));
-}
-
-TEST(ScaledImage, DrawingRepeatsItsPixelsOverThePictureAndEachChangeIsShown) {
-  Surface image = Greys({{0, 255, 0}});
-  host::fltk::ScaledImage scaled(2);
-  scaled.SetPicture(image);
-  EXPECT_EQ(RowOf(scaled.Of(image), 6, 0), (std::vector<int>{0, 64, 191, 191, 64, 0}));
-  image.FillBox(0, 0, 1, 1, Rgb{200, 0, 0});  // a line drawn over the picture: sharp, and
-  // the picture beside it still blends only with the picture
-  EXPECT_EQ(RowOf(scaled.Of(image), 6, 1), (std::vector<int>{200, 200, 191, 191, 64, 0}));
-  image.FillBox(0, 0, 1, 1, Rgb{});
-  EXPECT_EQ(RowOf(scaled.Of(image), 6, 1), (std::vector<int>{0, 64, 191, 191, 64, 0}));
+TEST(DrawnBlocks, WithoutAPictureOfItsSizeAllOfItIsDrawing) {
+  const Surface image = Greys({{1, 2, 3}, {4, 5, 6}});
+  EXPECT_EQ(DrawnBlocks(image, Surface(0, 0)), (Blocks{{0, 0, 3, 2}}));
+  EXPECT_EQ(DrawnBlocks(image, Greys({{1, 2}, {4, 5}})), (Blocks{{0, 0, 3, 2}}));
 }
 
 }  // namespace

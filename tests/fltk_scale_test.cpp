@@ -178,13 +178,15 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
   for (int y = 100 * f; y < 380 * f; ++y)
     for (int x = 0; x < kFrame * f; ++x) unsharp += shot.at(x, y) != shot.at(x - x % f, y - y % f);
   EXPECT_EQ(unsharp, 0);
+  form->Refresh();  // a repaint shows the very same pixels
+  Pump();
+  EXPECT_TRUE(Shot(*form).pixels == shot.pixels);
 
   // Drawing without AutoRedraw shows at the scale, all of it, until the next
   // repaint; drawing with it stays.
   const unsigned long below = shot.at(320 * f, 470 * f), above = shot.at(5 * f, 5 * f);
   form->setAutoRedraw(true);
-  form->setForeColor(0x0000FF);  // red
-  host::runtime().RoundRect(form->hdc(), 10, 10, 110, 60, 20, 20);
+  form->LineBox(1500, 1500, 3000, 3000, 0x0000FF);  // a red square, kept
   form->setAutoRedraw(false);
   form->LineBox(0, 6900, 9600, 7200, 0x00FF00);  // a green strip along the bottom
   form->LineBox(0, 0, 1500, 1500, 0xFF0000);     // and a blue square at the top
@@ -196,7 +198,7 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
   Pump();
   const Shot repainted(*form);
   EXPECT_EQ(Line("", repainted.at(320 * f, 470 * f), repainted.at(5 * f, 5 * f),
-                 repainted.at(60 * f + f - 1, 10 * f + f - 1)),
+                 repainted.at(150 * f - 1, 150 * f - 1)),
             Line("", below, above, 0xFF0000));
 
   int count = 0, order = 0;

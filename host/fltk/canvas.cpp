@@ -2,8 +2,6 @@
 
 #include <FL/fl_draw.H>
 
-#include "host/fltk/screen_pixels.h"
-
 namespace host::fltk {
 
 Canvas::Canvas(int width, int height, Rgb face, int factor)
@@ -28,7 +26,7 @@ void Canvas::Paint() {
     fl_draw_image(shown.data(), 0, 0, shown.width(), shown.height(), 3);
     return;
   }
-  DrawPixelWords(scaled_.Of(shown), shown.width() * factor_, shown.height() * factor_);
+  scaled_.Paint(shown);
 }
 
 }  // namespace host::fltk

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "host/fltk/scaled_image.h"
+#include "host/fltk/scaled_painter.h"
 #include "host/surface.h"
 
 namespace host::fltk {
@@ -32,7 +32,7 @@ class Canvas {
   Surface image_;
   std::optional<Surface> layer_;
   int factor_;
-  ScaledImage scaled_;
+  ScaledPainter scaled_;
 };
 
 }  // namespace host::fltk
