@@ -67,6 +67,7 @@ std::vector<DrawnBlock> DrawnBlocks(const Surface& image, const Surface& picture
 ScaledPainter::~ScaledPainter() { Release(); }
 
 void ScaledPainter::Release() {
+  if (!fl_display) return;  // the server has let them go with the connection
   if (source_) XRenderFreePicture(fl_display, source_);
   if (pixmap_) fl_delete_offscreen(pixmap_);
   if (enlarged_) fl_delete_offscreen(enlarged_);
