@@ -1,10 +1,12 @@
 // Start-up of the menu beside a bare window: the time from exec until the
-// top-level window is mapped, and the peak memory of the process. The menu
-// runs from a copy of the demo disc, as a user would run it. Given a runner
-// (Wine), it is start.exe beside the bare Win32 window that is measured.
+// top-level window is mapped, and the peak memory of the process. Then, for
+// the Linux menu, the time until its picture shows at display scale 1 and 2.
+// The menu runs from a copy of the demo disc, as a user would run it. Given a
+// runner (Wine), it is start.exe beside the bare Win32 window that is measured.
 //
 //   startup_bench DISC_FOLDER BARE_WINDOW_PROGRAM [RUNS [RUNNER]]
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -22,9 +24,11 @@
 #include <thread>
 #include <vector>
 
+#include "app/assets.h"
 #include "app/form1_design.h"
 #include "bench/bare_window.h"
 #include "bench/stats.h"
+#include "host/picture_formats.h"
 
 namespace {
 
@@ -39,17 +43,44 @@ constexpr double kTimeGoal = 1.10;    // start within 10 % of the bare window
 constexpr double kMemoryGoal = 1.15;  // and within 15 % in memory
 constexpr std::uintmax_t kFileGoal = 2'000'000;
 constexpr std::uintmax_t kWindowsFileGoal = 1'000'000;
+constexpr double kScaleGoal = 1.5;  // the picture at scale 2 within 1.5 times scale 1
 
 struct Program {
   std::string label;
   fs::path file;
   std::string title;
   std::string runner;  // empty: the system runs the file itself
+  const char* gdkScale = nullptr;  // the display scale the desktop asks for; unset if null
 };
 
 struct Sample {
   double milliseconds = 0;
   long peakKib = 0;  // ru_maxrss is in kibibytes
+  double pictureMilliseconds = 0;
+};
+
+// The colours the middle of the menu's picture may show at any scale: those
+// of the four pixels around its centre, give or take rounding.
+struct PictureMiddle {
+  int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
+
+  PictureMiddle() {
+    const host::Picture picture = host::ReadBackground(app::assets::Background());
+    for (int y : {picture.height / 2 - 1, picture.height / 2})
+      for (int x : {picture.width / 2 - 1, picture.width / 2})
+        for (int c = 0; c < 3; ++c) {
+          const int value = picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4 + c];
+          low[c] = std::min(low[c], value - 2);
+          high[c] = std::max(high[c], value + 2);
+        }
+  }
+  bool Shows(unsigned long pixel) const {
+    for (int c = 0; c < 3; ++c) {
+      const int value = static_cast<int>(pixel >> (16 - 8 * c)) & 0xFF;
+      if (value < low[c] || value > high[c]) return false;
+    }
+    return true;
+  }
 };
 
 // A window may be gone by the time its name is asked for; that is no fault.
@@ -76,27 +107,51 @@ bool HasEnded(pid_t child) {
          info.si_pid == child;
 }
 
-// Waits for a top-level window of this title to be mapped.
-bool AwaitMap(Display* display, const std::string& title, pid_t child) {
+// Waits for a top-level window of this title to be mapped; 0 if none is.
+Window AwaitMap(Display* display, const std::string& title, pid_t child) {
   const auto deadline = Clock::now() + kMapTimeout;
   pollfd connection{ConnectionNumber(display), POLLIN, 0};
   while (Clock::now() < deadline) {
     while (XPending(display)) {
       XEvent event;
       XNextEvent(display, &event);
-      if (event.type == MapNotify && HasTitle(display, event.xmap.window, title)) return true;
+      if (event.type == MapNotify && HasTitle(display, event.xmap.window, title))
+        return event.xmap.window;
     }
-    if (HasEnded(child)) return false;
+    if (HasEnded(child)) return 0;
     poll(&connection, 1, 50);
+  }
+  return 0;
+}
+
+// Waits for the middle of the window to show the middle of the picture.
+bool AwaitPicture(Display* display, Window window, const PictureMiddle& middle) {
+  const auto deadline = Clock::now() + kMapTimeout;
+  while (Clock::now() < deadline) {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, window, &attributes)) {
+      XImage* image = XGetImage(display, window, attributes.width / 2, attributes.height / 2, 1, 1,
+                                AllPlanes, ZPixmap);
+      const bool shown = image && middle.Shows(XGetPixel(image, 0, 0));
+      if (image) XDestroyImage(image);
+      if (shown) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return false;
 }
 
-std::optional<Sample> RunOnce(Display* display, const Program& program) {
+std::optional<Sample> RunOnce(Display* display, const Program& program,
+                              const PictureMiddle* picture = nullptr) {
   Drain(display);
   const auto started = Clock::now();
   const pid_t child = fork();
   if (child == 0) {
+    if (program.gdkScale) {
+      setenv("GDK_SCALE", program.gdkScale, 1);
+    } else {
+      unsetenv("GDK_SCALE");
+    }
     if (program.runner.empty())
       execl(program.file.c_str(), program.file.c_str(), static_cast<char*>(nullptr));
     else
@@ -105,21 +160,25 @@ std::optional<Sample> RunOnce(Display* display, const Program& program) {
     _exit(127);
   }
   if (child < 0) return std::nullopt;
-  const bool mapped = AwaitMap(display, program.title, child);
+  const Window window = AwaitMap(display, program.title, child);
+  const bool mapped = window != 0;
   const auto shown = Clock::now();
+  const bool painted = mapped && picture && AwaitPicture(display, window, *picture);
+  const auto pictured = Clock::now();
   if (mapped) std::this_thread::sleep_for(kSettle);
   kill(child, SIGKILL);
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  if (!mapped) return std::nullopt;
-  return Sample{std::chrono::duration<double, std::milli>(shown - started).count(),
-                usage.ru_maxrss};
+  if (!mapped || (picture && !painted)) return std::nullopt;
+  return Sample{std::chrono::duration<double, std::milli>(shown - started).count(), usage.ru_maxrss,
+                std::chrono::duration<double, std::milli>(pictured - started).count()};
 }
 
 struct Figures {
   std::vector<double> milliseconds;
   std::vector<long> peakKib;
+  std::vector<double> pictureMilliseconds;
   int failures = 0;
 
   void Add(const std::optional<Sample>& sample) {
@@ -129,6 +188,7 @@ struct Figures {
     }
     milliseconds.push_back(sample->milliseconds);
     peakKib.push_back(sample->peakKib);
+    pictureMilliseconds.push_back(sample->pictureMilliseconds);
   }
 };
 
@@ -154,6 +214,32 @@ void PrintComparison(const Figures& start, const Figures& bare, const Program& p
   const std::uintmax_t size = fs::file_size(program.file);
   const std::uintmax_t goal = program.runner.empty() ? kFileGoal : kWindowsFileGoal;
   std::printf("  start file    %ju bytes (goal < %ju: %s)\n", size, goal, Verdict(size < goal));
+}
+
+// The menu at display scale 2 beside scale 1, taking turns.
+void CompareScales(Display* display, const Program& start, int runs) {
+  const PictureMiddle middle;
+  Program scaled = start;
+  scaled.gdkScale = "2";
+  Figures plain, twice;
+  for (int i = 0; i < runs; ++i) {
+    plain.Add(RunOnce(display, start, &middle));
+    twice.Add(RunOnce(display, scaled, &middle));
+  }
+  std::printf("\nFirst picture: exec until the middle of the picture shows; median of %d runs\n",
+              runs);
+  for (const auto& [label, figures] : {std::pair{"scale 1", &plain}, {"scale 2", &twice}}) {
+    const auto& time = figures->pictureMilliseconds;
+    std::printf("  %-12s %6.1f ms [%.1f-%.1f]", label, bench::Median(time),
+                bench::Quantile(time, 0.25), bench::Quantile(time, 0.75));
+    if (figures->failures) std::printf("   (%d runs showed no picture)", figures->failures);
+    std::printf("\n");
+  }
+  if (plain.pictureMilliseconds.empty() || twice.pictureMilliseconds.empty()) return;
+  const double ratio =
+      bench::Median(twice.pictureMilliseconds) / bench::Median(plain.pictureMilliseconds);
+  std::printf("  scale 2 / 1   time %.3f (goal <= %.2f: %s)\n", ratio, kScaleGoal,
+              Verdict(ratio <= kScaleGoal));
 }
 
 // The disc as shipped, in a folder of its own, so that it is the real thing.
@@ -216,6 +302,7 @@ int main(int argc, char** argv) {
   PrintRow(bare, bareFigures);
   if (!startFigures.milliseconds.empty() && !bareFigures.milliseconds.empty())
     PrintComparison(startFigures, bareFigures, start);
+  if (start.runner.empty()) CompareScales(display, start, runs);
   std::error_code error;
   fs::remove_all(disc, error);
   XCloseDisplay(display);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/fltk/conversions.h"
 #include "host/fltk/delivery.h"
 #include "host/fltk/form_window.h"
 #include "host/fltk/message_box.h"
@@ -16,7 +17,9 @@ Application::~Application() { StopWatchingOpeners(); }
 
 FormWindow& Application::CreateForm(const FormDesign& design) {
   if (forms_.empty()) title_ = design.caption;
-  forms_.push_back(std::make_unique<FormWindow>(design, nextHandle_++));
+  const DisplayScale scale = ScaleForWindow(PixelsOf(static_cast<float>(design.clientWidth)),
+                                            PixelsOf(static_cast<float>(design.clientHeight)));
+  forms_.push_back(std::make_unique<FormWindow>(design, nextHandle_++, scale));
   return *forms_.back();
 }
 
@@ -29,7 +32,7 @@ FormWindow* Application::WindowOf(int32_t handle) const {
 bool Application::GetClientRect(int32_t hWnd, Rect& rect) {
   const FormWindow* window = WindowOf(hWnd);
   if (!window) return false;
-  rect = Rect{0, 0, window->w(), window->h()};
+  rect = Rect{0, 0, window->scale().ToProgram(window->w()), window->scale().ToProgram(window->h())};
   return true;
 }
 

@@ -21,10 +21,13 @@ Fl_Widget* Create(FormWindow& form, const ControlDesign& control,
                   const ControlDirectory& directory) {
   const Point origin =
       control.container.empty() ? Point{} : ContainerOf(control, directory).ClientOrigin();
-  const int x = origin.x + PixelsOf(static_cast<float>(control.rect.left));
-  const int y = origin.y + PixelsOf(static_cast<float>(control.rect.top));
-  const int w = PixelsOf(static_cast<float>(control.rect.width));
-  const int h = PixelsOf(static_cast<float>(control.rect.height));
+  // Placed in whole program pixels, then scaled, so that every control keeps
+  // its size and distance in the program's pixels on any screen.
+  const DisplayScale& scale = form.scale();
+  const int x = origin.x + scale.ToScreen(PixelsOf(static_cast<float>(control.rect.left)));
+  const int y = origin.y + scale.ToScreen(PixelsOf(static_cast<float>(control.rect.top)));
+  const int w = scale.ToScreen(PixelsOf(static_cast<float>(control.rect.width)));
+  const int h = scale.ToScreen(PixelsOf(static_cast<float>(control.rect.height)));
   switch (control.type) {
     case ControlType::Label:
       return new LabelControl(form, control, x, y, w, h);

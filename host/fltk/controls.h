@@ -11,12 +11,15 @@
 
 #include "host/design.h"
 #include "host/fltk/conversions.h"
+#include "host/fltk/display_scale.h"
 #include "host/fltk/double_clicks.h"
 #include "host/host.h"
 
 namespace host::fltk {
 
 class FormWindow;
+// The window's display scale, for controls that know it only by name.
+const DisplayScale& ScaleOf(const FormWindow& form);
 
 struct Point {
   int x = 0, y = 0;
@@ -32,13 +35,15 @@ class Control : public Widget, public Interface {
  public:
   Control(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h)
       : Widget(x, y, w, h), form_(form), design_(design) {}
-  float Left() const override { return TwipsFrom(this->x() - ContainerOrigin(*this).x); }
-  float Top() const override { return TwipsFrom(this->y() - ContainerOrigin(*this).y); }
-  float Width() const override { return TwipsFrom(this->w()); }
-  float Height() const override { return TwipsFrom(this->h()); }
+  float Left() const override { return scale().TwipsOf(this->x() - ContainerOrigin(*this).x); }
+  float Top() const override { return scale().TwipsOf(this->y() - ContainerOrigin(*this).y); }
+  float Width() const override { return scale().TwipsOf(this->w()); }
+  float Height() const override { return scale().TwipsOf(this->h()); }
   const ControlDesign& design() const { return design_; }
 
  protected:
+  const DisplayScale& scale() const { return ScaleOf(form_); }
+
   FormWindow& form_;
   const ControlDesign& design_;
 };
@@ -64,7 +69,7 @@ class PictureBoxControl final : public Control<Fl_Group, PictureBox> {
   bool Visible() const override { return visible() != 0; }
   void setVisible(bool on) override;
 
-  int border() const { return design_.borderStyle ? 1 : 0; }
+  int border() const { return design_.borderStyle ? scale().factor() : 0; }
   Point ClientOrigin() const { return {x() + border(), y() + border()}; }
   int handle(int event) override;
 

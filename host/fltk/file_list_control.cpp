@@ -27,7 +27,9 @@ FileListControl::FileListControl(FormWindow& form, const ControlDesign& design, 
   textcolor(ToFlColor(design.foreColor));
   selection_color(kListSelection);
   textfont(FontOf(design));
-  textsize(FontSizeOf(design));
+  const int f = scale().factor();
+  textsize(FontSizeOf(design) * f);
+  if (f > 1) scrollbar_size(Fl::scrollbar_size() * f);
   has_scrollbar(VERTICAL);
   // Names are shown as they are: no "@" formatting, no tab columns.
   format_char(0);

@@ -13,10 +13,10 @@ namespace host::fltk {
 float FormWindow::EventX() const {
   // From the pointer's screen position and where the window stands now, so
   // that a move made a moment ago is already counted.
-  return TwipsFrom(Fl::event_x_root() - x());
+  return scale_.TwipsOf(Fl::event_x_root() - x());
 }
 
-float FormWindow::EventY() const { return TwipsFrom(Fl::event_y_root() - y()); }
+float FormWindow::EventY() const { return scale_.TwipsOf(Fl::event_y_root() - y()); }
 
 int FormWindow::handle(int event) {
   switch (event) {

@@ -16,12 +16,13 @@ namespace {
 constexpr Rgb kPlaceholderFace{16, 18, 40};  // of a design without a picture
 }  // namespace
 
-FormWindow::FormWindow(const FormDesign& design, int32_t handle)
-    : Fl_Double_Window(PixelsOf(static_cast<float>(design.clientWidth)),
-                       PixelsOf(static_cast<float>(design.clientHeight))),
+FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale)
+    : Fl_Double_Window(scale.ToScreen(PixelsOf(static_cast<float>(design.clientWidth))),
+                       scale.ToScreen(PixelsOf(static_cast<float>(design.clientHeight)))),
       design_(design),
+      scale_(scale),
       handle_(handle),
-      canvas_(w(), h(), kPlaceholderFace) {
+      canvas_(scale.ToProgram(w()), scale.ToProgram(h()), kPlaceholderFace, scale.factor()) {
   end();  // controls are placed by the builder; nothing else lands inside, even on failure
   copy_label(std::string(design.caption).c_str());
   xclass(Fl_Double_Window::label());
@@ -34,6 +35,7 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
     EndProgram(0);
   });
   pictures_ = LoadPictures(design_, canvas_.image());
+  canvas_.KeepAsPicture();
   std::vector<const Fl_RGB_Image*> sizes;
   for (const auto& icon : pictures_.icons) sizes.push_back(icon.get());
   icons(sizes.data(), static_cast<int>(sizes.size()));
@@ -43,6 +45,8 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle)
 
 FormWindow::~FormWindow() = default;
 
+const DisplayScale& ScaleOf(const FormWindow& form) { return form.scale(); }
+
 void FormWindow::ShowCentred() {
   int sx, sy, sw, sh;
   Fl::screen_xywh(sx, sy, sw, sh, 0);
@@ -51,19 +55,21 @@ void FormWindow::ShowCentred() {
   shape_.ApplyTo(*this);
 }
 
-float FormWindow::Left() const { return TwipsFrom(x()); }
-float FormWindow::Top() const { return TwipsFrom(y()); }
-float FormWindow::Width() const { return TwipsFrom(w()); }
-float FormWindow::Height() const { return TwipsFrom(h()); }
+float FormWindow::Left() const { return scale_.TwipsOf(x()); }
+float FormWindow::Top() const { return scale_.TwipsOf(y()); }
+float FormWindow::Width() const { return scale_.TwipsOf(w()); }
+float FormWindow::Height() const { return scale_.TwipsOf(h()); }
 
 void FormWindow::setDrawWidth(int16_t pixels) {
   if (pixels < 1) throw RuntimeError(err::kInvalidProperty, "Недопустимое значение свойства");
   drawWidth_ = pixels;
 }
 
-void FormWindow::setLeft(float twips) { position(PixelsOf(twips), y()); }
-void FormWindow::setTop(float twips) { position(x(), PixelsOf(twips)); }
-void FormWindow::Move(float left, float top) { position(PixelsOf(left), PixelsOf(top)); }
+void FormWindow::setLeft(float twips) { position(scale_.ScreenPixelsOf(twips), y()); }
+void FormWindow::setTop(float twips) { position(x(), scale_.ScreenPixelsOf(twips)); }
+void FormWindow::Move(float left, float top) {
+  position(scale_.ScreenPixelsOf(left), scale_.ScreenPixelsOf(top));
+}
 
 void FormWindow::setMousePointer(int32_t pointer) {
   pointer_.setFormPointer(pointer);
@@ -103,7 +109,8 @@ void FormWindow::GradientFill(const TriVertex& from, const TriVertex& to, bool v
 }
 
 void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  shape_.Set(l, t, r, b, ew, eh, w(), h());
+  shape_.Set(l, t, r, b, ew, eh, scale_.ToProgram(w()), scale_.ToProgram(h()));
+  shape_.Enlarge(scale_.factor());
   shape_.ApplyTo(*this);
 }
 
@@ -113,8 +120,7 @@ void FormWindow::Refresh() {
 }
 
 void FormWindow::draw() {
-  const Surface& shown = canvas_.Shown();
-  fl_draw_image(shown.data(), 0, 0, shown.width(), shown.height(), 3);
+  canvas_.Paint();
   draw_children();
 }
 

@@ -10,6 +10,7 @@
 #include "host/design.h"
 #include "host/fltk/canvas.h"
 #include "host/fltk/control_directory.h"
+#include "host/fltk/display_scale.h"
 #include "host/fltk/pointer_rules.h"
 #include "host/fltk/window_pictures.h"
 #include "host/fltk/window_shape.h"
@@ -19,7 +20,8 @@ namespace host::fltk {
 
 class FormWindow final : public Fl_Double_Window, public Form {
  public:
-  FormWindow(const FormDesign& design, int32_t handle);
+  // Shown `scale` times larger than the design's pixels.
+  FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale = DisplayScale());
   ~FormWindow() override;
 
   void setEvents(FormEvents* events) { events_ = events; }
@@ -67,6 +69,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   float EventY() const;
 
   const FormDesign& design() const { return design_; }
+  const DisplayScale& scale() const { return scale_; }
   const std::vector<Fl_Widget*>& controls() const { return controls_; }
   int handle(int event) override;
 
@@ -74,6 +77,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   void draw() override;
 
   const FormDesign design_;
+  const DisplayScale scale_;
   int32_t handle_;
   FormEvents* events_ = nullptr;
   Canvas canvas_;

@@ -35,14 +35,16 @@ void LabelControl::draw() {
     fl_color(ToFlColor(design_.backColor));
     fl_rectf(x(), y(), w(), h());
   }
+  const int f = scale().factor();
   if (design_.borderStyle == 1) {
     fl_color(FL_BLACK);
-    fl_rect(x(), y(), w(), h());
+    for (int i = 0; i < f; ++i) fl_rect(x() + i, y() + i, w() - 2 * i, h() - 2 * i);
   }
   if (caption_.empty() || !TextDrawable()) return;
-  fl_font(FontOf(design_), FontSizeOf(design_));
+  // Drawn at the scaled size, so that text stays as sharp as at 1.
+  fl_font(FontOf(design_), FontSizeOf(design_) * f);
   fl_color(ToFlColor(design_.foreColor));
-  const int inset = design_.borderStyle == 1 ? 1 : 0;
+  const int inset = design_.borderStyle == 1 ? f : 0;
   fl_push_clip(x(), y(), w(), h());
   fl_draw(caption_.c_str(), x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset,
           AlignmentOf(design_), nullptr, 0);

@@ -29,6 +29,8 @@ void PictureBoxControl::setVisible(bool on) {
 
 void PictureBoxControl::draw() {
   draw_box();
+  fl_color(FL_FOREGROUND_COLOR);  // the box draws one pixel of its border; a larger scale more
+  for (int i = 1; i < border(); ++i) fl_rect(x() + i, y() + i, w() - 2 * i, h() - 2 * i);
   // Controls inside are clipped to the inner area, as a child window is.
   const int b = border();
   fl_push_clip(x() + b, y() + b, w() - 2 * b, h() - 2 * b);

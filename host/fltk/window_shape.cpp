@@ -31,6 +31,11 @@ void WindowShape::Set(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, in
   }
 }
 
+void WindowShape::Enlarge(int factor) {
+  for (Band& band : bands_)
+    band = {band.x * factor, band.y * factor, band.width * factor, band.height * factor};
+}
+
 void WindowShape::ApplyTo(Fl_Window& window) const {
   if (bands_.empty() || !window.shown()) return;
   std::vector<XRectangle> rectangles;

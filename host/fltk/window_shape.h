@@ -15,6 +15,8 @@ class WindowShape {
   // given ellipse, cut to a window of width x height pixels.
   void Set(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ellipseWidth,
            int32_t ellipseHeight, int width, int height);
+  // The same outline on a screen `factor` times larger, step for step.
+  void Enlarge(int factor);
   // Gives the shown window this outline; a window never given one is left
   // rectangular.
   void ApplyTo(Fl_Window& window) const;

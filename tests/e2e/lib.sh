@@ -120,20 +120,25 @@ window_geometry() {  # sets WIN_X WIN_Y WIN_W WIN_H
   WIN_H=$(awk '/Height:/ {print $2}' <<<"$info")
 }
 
-# Clicks at (x, y) of the window, in pixels.
+# Puts the pointer on (x, y) of the window, in the program's pixels: times
+# E2E_SCALE, the display scale the menu is expected to take.
+point_at() {
+  local scale=${E2E_SCALE:-1}
+  window_geometry
+  xdotool mousemove $((WIN_X + $1 * scale)) $((WIN_Y + $2 * scale))
+  sleep 0.1
+}
+
+# Clicks at (x, y) of the window.
 click_at() {
   local button=${3:-1}
-  window_geometry
-  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
-  sleep 0.1
+  point_at "$1" "$2"
   xdotool click "$button"
   sleep 0.3
 }
 
 double_click_at() {
-  window_geometry
-  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
-  sleep 0.1
+  point_at "$1" "$2"
   xdotool click --repeat 2 --delay 80 1
   sleep 0.4
 }

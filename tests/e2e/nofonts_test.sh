@@ -7,6 +7,8 @@ install_opener
 echo '<?xml version="1.0"?><fontconfig/>' >"$E2E_ROOT/fonts.conf"
 export FONTCONFIG_FILE=$E2E_ROOT/fonts.conf
 start_menu
+window_geometry
+check "the window at the display scale" test "$WIN_W" = $((640 * ${E2E_SCALE:-1}))
 
 rm "$DISC/Zorvanta - серия 4.avi"
 click_at 519 141  # a missing episode: its message box
