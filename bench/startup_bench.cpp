@@ -49,7 +49,7 @@ struct Program {
   std::string label;
   fs::path file;
   std::string title;
-  std::string runner;  // empty: the system runs the file itself
+  std::string runner;              // empty: the system runs the file itself
   const char* gdkScale = nullptr;  // the display scale the desktop asks for; unset if null
 };
 
