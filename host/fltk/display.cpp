@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/x.H>
+#include <X11/XKBlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,9 @@ bool OpenDisplay() {
     return false;
   }
   fl_open_display(display);
+  // A held key repeats as presses alone, never as a release and a press
+  // that could arrive apart and read as a second press (Enter opens once).
+  XkbSetDetectableAutoRepeat(display, True, nullptr);
   return true;
 }
 
