@@ -119,6 +119,18 @@ void FormWindow::Refresh() {
   redraw();
 }
 
+void FormWindow::flush() {
+  // Enlarged, the first image goes straight onto the still empty window, so
+  // nothing flickers; the back buffer, costly to fill at that size, comes
+  // with the next repaint.
+  const bool direct = scale_.factor() > 1 && !painted_;
+  painted_ = true;
+  if (direct)
+    Fl_Window::flush();
+  else
+    Fl_Double_Window::flush();
+}
+
 void FormWindow::draw() {
   canvas_.Paint();
   draw_children();

@@ -72,6 +72,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   const DisplayScale& scale() const { return scale_; }
   const std::vector<Fl_Widget*>& controls() const { return controls_; }
   int handle(int event) override;
+  void flush() override;
 
  private:
   void draw() override;
@@ -87,6 +88,7 @@ class FormWindow final : public Fl_Double_Window, public Form {
   ControlDirectory directory_;
   std::vector<Fl_Widget*> controls_;  // in design order
   bool pressed_ = false;              // a press on the background, until all buttons are up
+  bool painted_ = false;              // the window has shown its image once
   bool autoRedraw_ = false;
   int16_t drawWidth_ = 1;
   Color foreColor_ = static_cast<Color>(0x80000012);
