@@ -5,6 +5,7 @@
 #include "host/messages.h"
 #include "host/paths.h"
 #include "host/win32/internal.h"
+#include "host/win32/system_library.h"
 #include "host/win32/unicode.h"
 
 namespace host::win32 {
@@ -110,10 +111,12 @@ intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operati
     MsgBox(kFileNotFoundMessage);
     return kShellFileNotFound;
   }
+  static const auto open = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (!open) return SE_ERR_DLLNOTFOUND;
   const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
-  return reinterpret_cast<intptr_t>(ShellExecuteW(WindowOf(ownerWindow), Wide(operation).c_str(),
-                                                  target.c_str(), OrNone(wideParameters),
-                                                  OrNone(wideDirectory), showCommand));
+  return reinterpret_cast<intptr_t>(open(WindowOf(ownerWindow), Wide(operation).c_str(),
+                                         target.c_str(), OrNone(wideParameters),
+                                         OrNone(wideDirectory), showCommand));
 }
 
 std::string Application::AppPath() const { return ProgramFolder(); }

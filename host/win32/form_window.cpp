@@ -289,15 +289,6 @@ void FormWindow::LoadPictures() {
   } catch (const RuntimeError&) {
     // A design without its picture shows the plain face.
   }
-  try {
-    for (const Picture& picture : ReadIcon(design_.icon)) {
-      HICON& slot = picture.width <= GetSystemMetrics(SM_CXSMICON) ? smallIcon_ : bigIcon_;
-      if (!slot) slot = IconOf(picture, true);
-    }
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-  } catch (const RuntimeError&) {
-  }
   for (const ControlDesign& control : design_.controls) {
     if (control.mousePointer != pointer::kCustom || control.mouseIcon.empty()) continue;
     try {
@@ -306,6 +297,19 @@ void FormWindow::LoadPictures() {
     } catch (const RuntimeError&) {
     }
     break;
+  }
+}
+
+// The icons cost milliseconds that the first sight of the window need not wait for.
+void FormWindow::SetIcons() {
+  try {
+    for (const Picture& picture : ReadIcon(design_.icon)) {
+      HICON& slot = picture.width <= GetSystemMetrics(SM_CXSMICON) ? smallIcon_ : bigIcon_;
+      if (!slot) slot = IconOf(picture, true);
+    }
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  } catch (const RuntimeError&) {
   }
 }
 
@@ -345,6 +349,7 @@ void FormWindow::ShowCentred() {
   }
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
+  SetIcons();
 }
 
 float FormWindow::Left() const {

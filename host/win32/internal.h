@@ -190,6 +190,7 @@ class FormWindow final : public Form {
 
  private:
   void LoadPictures();
+  void SetIcons();
   void BuildControls();
   LabelControl* LabelAt(HWND container, POINT point) const;
   void MouseButton(HWND container, UINT message, WPARAM wParam);

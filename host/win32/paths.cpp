@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "host/win32/system_library.h"
 #include "host/win32/unicode.h"
 
 namespace host {
@@ -38,7 +39,11 @@ std::string NativePath(std::string_view text) {
   return path;
 }
 
-bool IsWebAddress(std::string_view text) { return PathIsURLW(win32::Wide(text).c_str()); }
+bool IsWebAddress(std::string_view text) {
+  static const auto isUrl =
+      win32::SystemFunction<decltype(PathIsURLW)>(L"shlwapi.dll", "PathIsURLW");
+  return isUrl && isUrl(win32::Wide(text).c_str());
+}
 
 std::string ProgramFolder() {
   std::wstring file(MAX_PATH, L'\0');

@@ -14,8 +14,9 @@ check() {
 size=$(stat -c %s "$program")
 check "under 1 MB ($size bytes)" test "$size" -lt 1000000
 libraries=$("$objdump" -p "$program" | awk '/DLL Name:/ {print toupper($3)}' | sort | tr '\n' ' ')
+# The shell's libraries are loaded on first use, after start-up.
 check "only system libraries ($libraries)" \
-  test "$libraries" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL SHELL32.DLL SHLWAPI.DLL USER32.DLL "
+  test "$libraries" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL "
 resources=$("$windres" -i "$program" -J coff -O rc)
 check "an icon" grep -q 'RT_GROUP_ICON' <<<"$resources"
 check "version 1.0.0.0 in the fixed part" grep -q 'FILEVERSION 1, 0, 0, 0' <<<"$resources"
