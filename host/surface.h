@@ -50,4 +50,18 @@ class Surface {
   std::vector<uint8_t> pixels_;
 };
 
+// The platform's rectangle gradient over a mesh: each rectangle's two
+// corner vertices handed to fill(from, to, vertical), in order. False for an
+// unknown mode, or at the first rectangle that names a missing vertex.
+template <typename Fill>
+bool ForEachGradientRect(const TriVertex* vertices, uint32_t vertexCount, const GradientRect* mesh,
+                         uint32_t meshCount, uint32_t mode, Fill&& fill) {
+  if (mode > kGradientFillRectV) return false;
+  for (uint32_t i = 0; i < meshCount; ++i) {
+    if (mesh[i].UpperLeft >= vertexCount || mesh[i].LowerRight >= vertexCount) return false;
+    fill(vertices[mesh[i].UpperLeft], vertices[mesh[i].LowerRight], mode == kGradientFillRectV);
+  }
+  return true;
+}
+
 }  // namespace host

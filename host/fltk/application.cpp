@@ -8,6 +8,7 @@
 #include "host/fltk/message_box.h"
 #include "host/fltk/opener.h"
 #include "host/paths.h"
+#include "host/surface.h"
 
 namespace host::fltk {
 
@@ -66,13 +67,11 @@ bool Application::RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t righ
 bool Application::GradientFill(int32_t hdc, const TriVertex* vertices, uint32_t vertexCount,
                                const GradientRect* mesh, uint32_t meshCount, uint32_t mode) {
   FormWindow* window = WindowOf(hdc);
-  if (!window || mode > kGradientFillRectV) return false;
-  for (uint32_t i = 0; i < meshCount; ++i) {
-    if (mesh[i].UpperLeft >= vertexCount || mesh[i].LowerRight >= vertexCount) return false;
-    window->GradientFill(vertices[mesh[i].UpperLeft], vertices[mesh[i].LowerRight],
-                         mode == kGradientFillRectV);
-  }
-  return true;
+  if (!window) return false;
+  return ForEachGradientRect(vertices, vertexCount, mesh, meshCount, mode,
+                             [&](const TriVertex& from, const TriVertex& to, bool vertical) {
+                               window->GradientFill(from, to, vertical);
+                             });
 }
 
 intptr_t Application::ShellExecute(int32_t /*ownerWindow*/, std::string_view operation,

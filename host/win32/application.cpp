@@ -92,13 +92,11 @@ bool Application::RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t righ
 bool Application::GradientFill(int32_t hdc, const TriVertex* vertices, uint32_t vertexCount,
                                const GradientRect* mesh, uint32_t meshCount, uint32_t mode) {
   FormWindow* form = FormOf(hdc);
-  if (!form || mode > kGradientFillRectV) return false;
-  for (uint32_t i = 0; i < meshCount; ++i) {
-    if (mesh[i].UpperLeft >= vertexCount || mesh[i].LowerRight >= vertexCount) return false;
-    form->GradientFill(vertices[mesh[i].UpperLeft], vertices[mesh[i].LowerRight],
-                       mode == kGradientFillRectV);
-  }
-  return true;
+  if (!form) return false;
+  return ForEachGradientRect(vertices, vertexCount, mesh, meshCount, mode,
+                             [&](const TriVertex& from, const TriVertex& to, bool vertical) {
+                               form->GradientFill(from, to, vertical);
+                             });
 }
 
 intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operation,
