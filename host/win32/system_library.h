@@ -10,7 +10,10 @@ namespace host::win32 {
 template <typename Function>
 Function* SystemFunction(const wchar_t* library, const char* name) {
   const HMODULE module = LoadLibraryW(library);
-  return module ? reinterpret_cast<Function*>(GetProcAddress(module, name)) : nullptr;
+  if (!module) return nullptr;
+  // Through the generic function pointer type, as the system hands it out.
+  using Generic = void (*)();
+  return reinterpret_cast<Function*>(reinterpret_cast<Generic>(GetProcAddress(module, name)));
 }
 
 }  // namespace host::win32
