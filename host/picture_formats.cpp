@@ -1,5 +1,6 @@
 #include "host/picture_formats.h"
 
+#include <algorithm>
 #include <string>
 
 namespace host {
@@ -194,6 +195,22 @@ CursorPicture ReadCursor(Bytes file) {
   CursorPicture cursor{DecodeImage(file, entry.offset, form), entry.fieldA, entry.fieldB};
   Expect(file.size() == entry.offset + ImageBytes(form), "the cursor has bytes after its image");
   return cursor;
+}
+
+CursorPicture ScaledCursor(const CursorPicture& cursor, DisplayScale scale) {
+  const Picture& from = cursor.image;
+  const int width = static_cast<int>(scale.ToScreen(from.width));
+  const int height = static_cast<int>(scale.ToScreen(from.height));
+  CursorPicture scaled{{width, height, std::vector<uint8_t>(size_t(width) * height * 4)},
+                       static_cast<int>(scale.ToScreen(cursor.hotX)),
+                       static_cast<int>(scale.ToScreen(cursor.hotY))};
+  uint8_t* to = scaled.image.rgba.data();
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x, to += 4) {
+      const size_t at = size_t(scale.ToProgram(y)) * from.width + size_t(scale.ToProgram(x));
+      std::copy_n(&from.rgba[at * 4], 4, to);
+    }
+  return scaled;
 }
 
 }  // namespace host
