@@ -35,14 +35,16 @@ double PositiveReal(const char* text) {
 
 }  // namespace
 
-// The pixel whose centre, x + 1/2, is the first at or past pixel * scale.
-int64_t DisplayScale::ToScreen(int64_t pixel) const {
-  return -FloorDiv(2 - pixel * quarters_, kOne);
+// The pixel x whose corner is the first at or past pixel * scale: ceiling.
+int64_t DisplayScale::ToScreen(int64_t pixel) const { return -FloorDiv(-pixel * quarters_, kOne); }
+
+// The program pixel holding screenPixel / scale.
+int DisplayScale::ToProgram(int screenPixel) const {
+  return static_cast<int>(FloorDiv(int64_t{screenPixel} * kOne, quarters_));
 }
 
-// The program pixel holding (screenPixel + 1/2) / scale.
-int DisplayScale::ToProgram(int screenPixel) const {
-  return static_cast<int>(FloorDiv(int64_t{screenPixel} * kOne + 2, quarters_));
+float DisplayScale::ProgramPixelsOf(int screenPixels) const {
+  return static_cast<float>(static_cast<double>(screenPixels) * kOne / quarters_);
 }
 
 int DisplayScale::Scaled(double length) const {

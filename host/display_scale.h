@@ -4,9 +4,10 @@
 // pointer coming back from it, is scaled.
 //
 // A scale is a whole number of quarters. A screen pixel belongs to the
-// program pixel its centre lies in (the later one when it lies on their
-// edge), so that each program pixel is the scale's whole part or one more
-// screen pixels wide, as evenly as they go.
+// program pixel its top-left corner lies in, the one a press there names
+// (the press's place on the screen over the scale), so that each program
+// pixel is the scale's whole part or one more screen pixels wide, as evenly
+// as they go. The program's 640x480 are whole screen pixels at every quarter.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,9 @@ class DisplayScale {
   int64_t ToScreen(int64_t pixel) const;
   // The program pixel that screen pixel `screenPixel` belongs to.
   int ToProgram(int screenPixel) const;
+  // A place on the screen in the program's pixels, fractions kept: where a
+  // press lands among the controls and the list's rows.
+  float ProgramPixelsOf(int screenPixels) const;
   // A length in screen pixels, rounded to whole pixels: fonts, pens, cursors.
   int Scaled(double length) const;
   // A distance on the screen in the program's twips: fractions are kept, so

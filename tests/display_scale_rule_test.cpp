@@ -96,7 +96,7 @@ TEST(DisplayScaleRule, TheWindowIsTheDesignTimesTheScaleCentredOnItsArea) {
     EXPECT_EQ(scale.ToScreen(640), 160 * quarters);
     EXPECT_EQ(scale.ToScreen(480), 120 * quarters);
   }
-  EXPECT_EQ(Quarters(5).ToScreen(641), 801);  // rounded to whole pixels
+  EXPECT_EQ(Quarters(5).ToScreen(641), 802);  // whole pixels: rounded up
   EXPECT_EQ(host::Centred(800, 600, {0, 0, 1280, 1024}), (host::Rect{240, 212, 1040, 812}));
   EXPECT_EQ(host::Centred(960, 720, {0, 30, 1366, 768}), (host::Rect{203, 39, 1163, 759}));
   // A window moved to another screen keeps its middle where it was.
@@ -117,7 +117,14 @@ TEST(DisplayScaleRule, EachScreenPixelBelongsToOneProgramPixelEvenlyAllAcross) {
   }
   EXPECT_EQ(Quarters(5).ToProgram(799), 639);
   EXPECT_EQ(Quarters(5).ToProgram(-1), -1);
-  EXPECT_EQ(Quarters(6).ToScreen(-1), -2);
+  EXPECT_EQ(Quarters(6).ToScreen(-1), -1);
+  // A press's place in program pixels names the pixel it belongs to.
+  for (int quarters : {4, 5, 6, 7, 9, 10})
+    for (int x = -7; x < 900; ++x) {
+      const DisplayScale scale = Quarters(quarters);
+      ASSERT_EQ(static_cast<int>(std::floor(scale.ProgramPixelsOf(x))), scale.ToProgram(x))
+          << quarters << " at " << x;
+    }
 }
 
 TEST(DisplayScaleRule, TwipsComeBackFromTheScreenExactlyForEveryPixel) {

@@ -74,14 +74,15 @@ TEST(ScaledDrawing, TheFramesRingsAreSharpAndEachAsWideAllRoundAtEveryScale) {
     // The same rings on each side as at scale 1, none lost, none doubled.
     EXPECT_EQ(Colours(sides.left), Colours(atOne.left)) << quarters;
     EXPECT_EQ(Colours(sides.right), Colours(atOne.right)) << quarters;
-    // Across as down, and each ring at its place times the scale: as wide
-    // as the scale, give or take the part of a pixel.
+    // Across as down, and each ring where its program pixel lies times the
+    // scale: the screen pixels whose centres lie there.
     EXPECT_EQ(sides.left, sides.top) << quarters;
     EXPECT_EQ(sides.right, sides.bottom) << quarters;
+    auto centresBefore = [&](int pixel) { return std::ceil(pixel * scale.factor() - 0.5); };
     for (const auto& [colour, width] : sides.left) {
       const int ring = colour.r / 40;
       if (colour == kBlack) continue;
-      EXPECT_EQ(width, scale.ToScreen(ring + 1) - scale.ToScreen(ring));
+      EXPECT_EQ(width, centresBefore(ring + 1) - centresBefore(ring)) << quarters << " " << ring;
     }
     // A ring on both sides is as wide on both.
     for (const auto& [colour, width] : sides.right) {
@@ -224,11 +225,11 @@ TEST(ScaledDrawing, TheCursorGrowsWithTheScaleCrispAndPointingWhereItDid) {
                              1};
   const host::CursorPicture scaled = host::ScaledCursor(cursor, Quarters(6));
   EXPECT_EQ(std::vector<int>({scaled.image.width, scaled.image.height, scaled.hotX, scaled.hotY}),
-            std::vector<int>({3, 3, 1, 1}));
+            std::vector<int>({3, 3, 2, 2}));
   std::string shades;
   for (size_t i = 0; i < scaled.image.rgba.size(); i += 4)
     shades += scaled.image.rgba[i + 3] == 0 ? '.' : scaled.image.rgba[i] ? 'o' : 'X';
-  EXPECT_EQ(shades, "Xoo.XX.XX");
+  EXPECT_EQ(shades, "XXoXXo..X");
 }
 
 }  // namespace
