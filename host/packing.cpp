@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "host/messages.h"
 #include "host/picture_formats.h"
 
 namespace host {
@@ -46,7 +47,9 @@ void PutSequence(std::vector<uint8_t>& out, Bytes copied, size_t repeat, size_t 
   if (repeatCode >= 15) PutLength(out, repeatCode - 15);
 }
 
-[[noreturn]] void Damaged() { throw RuntimeError(err::kInvalidPicture, "Повреждённый рисунок"); }
+[[noreturn]] void Damaged() {
+  throw RuntimeError(err::kInvalidPicture, std::string(text::kDamagedPicture));
+}
 
 // Reads a count that continues past its four bits.
 size_t GetLength(Bytes packed, size_t& at, size_t count) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "host/messages.h"
+
 namespace host {
 
 namespace {
@@ -18,7 +20,7 @@ constexpr int kCursorBits = 1;
 constexpr uint8_t kOpaque = 255;
 
 [[noreturn]] void Refuse(const std::string& what) {
-  throw RuntimeError(err::kInvalidPicture, "Invalid picture file: " + what);
+  throw RuntimeError(err::kInvalidPicture, InvalidPictureText(what));
 }
 
 void Expect(bool holds, const char* what) {

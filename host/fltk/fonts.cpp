@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "host/messages.h"
+
 namespace host::fltk {
 
 namespace {
@@ -23,7 +25,7 @@ bool TextDrawable() {
   static const bool drawable = [] {
     fl_open_display();
     if (AnyFontOpens()) return true;
-    std::fputs("start: no usable font (see fontconfig); the menu shows no text\n", stderr);
+    std::fputs(NoFontLine().c_str(), stderr);
     return false;
   }();
   return drawable;

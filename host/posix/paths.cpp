@@ -1,0 +1,146 @@
+// Paths on POSIX systems: "/" separates folders, and "\" may be part of a
+// name, which the program sees as U+F05C.
+#include "host/posix/paths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "host/paths.h"
+
+namespace host {
+
+namespace {
+
+constexpr std::string_view kShownBackslash = "\xEF\x81\x9C";  // U+F05C
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool Exists(const std::string& path) {
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0;
+}
+
+// The one entry of the folder equal to name without regard to case.
+std::string OnlyEntryLike(const std::string& folder, std::string_view name) {
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
+  if (!dir) return {};
+  const std::string wanted = FoldCase(name);
+  std::string found;
+  int matches = 0;
+  while (const dirent* entry = readdir(dir.get())) {
+    if (FoldCase(entry->d_name) != wanted) continue;
+    found = entry->d_name;
+    ++matches;
+  }
+  return matches == 1 ? found : std::string{};
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view text) {
+  std::string path;
+  path.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, kShownBackslash.size()) == kShownBackslash) {
+      path += '\\';
+      i += kShownBackslash.size() - 1;
+    } else if (!IsSeparator(text[i])) {
+      path += text[i];
+    } else if (path.empty() || path.back() != '/') {
+      path += '/';
+    }
+  }
+  if (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+std::string ShownPath(std::string_view native) {
+  std::string shown;
+  shown.reserve(native.size());
+  for (char c : native) {
+    if (c == '\\') {
+      shown += kShownBackslash;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+std::string FindIgnoringCase(const std::string& native) {
+  if (native.empty() || Exists(native)) return native;
+  std::string found = native[0] == '/' ? "/" : "";
+  size_t from = found.size();
+  while (from <= native.size()) {
+    size_t end = native.find('/', from);
+    if (end == std::string::npos) end = native.size();
+    const std::string_view name = std::string_view(native).substr(from, end - from);
+    from = end + 1;
+    if (name.empty()) continue;
+    const std::string folder = found.empty() ? "." : found;
+    if (!found.empty() && found.back() != '/') found += '/';
+    if (Exists(found + std::string(name))) {
+      found += name;
+      continue;
+    }
+    const std::string entry = OnlyEntryLike(folder, name);
+    if (entry.empty()) return native;
+    found += entry;
+  }
+  return found;
+}
+
+bool IsWebAddress(std::string_view text) {
+  const size_t colon = text.find("://");
+  if (colon == std::string_view::npos || colon == 0) return false;
+  if (!std::isalpha(static_cast<unsigned char>(text[0]))) return false;
+  for (char c : text.substr(0, colon)) {
+    const auto u = static_cast<unsigned char>(c);
+    if (!std::isalnum(u) && c != '+' && c != '-' && c != '.') return false;
+  }
+  return true;
+}
+
+std::string CommandFile(std::string_view command, std::string_view search_path) {
+  if (command.find('/') != std::string_view::npos) return std::string(command);
+  for (size_t begin = 0; begin <= search_path.size();) {
+    size_t end = search_path.find(':', begin);
+    if (end == std::string_view::npos) end = search_path.size();
+    const std::string_view folder = search_path.substr(begin, end - begin);
+    // An empty entry is the working folder.
+    std::string file(folder.empty() ? "." : folder);
+    file += '/';
+    file += command;
+    if (access(file.c_str(), X_OK) == 0) return file;
+    begin = end + 1;
+  }
+  return "";
+}
+
+std::string ProgramFolder() {
+  char buffer[PATH_MAX];
+  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  std::string file;
+  if (length > 0) {
+    file.assign(buffer, static_cast<size_t>(length));
+  } else {
+    // No /proc: the command line's own name, found as the shell found it.
+    const char* search_path = getenv("PATH");
+    file = CommandFile(program_invocation_name, search_path ? search_path : "");
+    if (file.empty() || !realpath(file.c_str(), buffer)) return ".";
+    file = buffer;
+  }
+  const size_t slash = file.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : file.substr(0, slash);
+}
+
+}  // namespace host

@@ -1,0 +1,44 @@
+#include "host/win32/opener.h"
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <string>
+
+#include "host/host.h"
+#include "host/messages.h"
+#include "host/paths.h"
+#include "host/win32/system_library.h"
+#include "host/win32/unicode.h"
+
+namespace host::win32 {
+
+namespace {
+
+constexpr intptr_t kShellFileNotFound = SE_ERR_FNF;
+
+// The system's text, or none where the program gives an empty one.
+const wchar_t* OrNone(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
+}  // namespace
+
+intptr_t OpenDocument(HWND owner, std::string_view operation, std::string_view file,
+                      std::string_view parameters, std::string_view directory,
+                      int32_t showCommand) {
+  const bool web = IsWebAddress(file);
+  const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
+  // The shell says nothing of a missing file; the user is told here.
+  if (!web && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    runtime().MsgBox(kFileNotFoundMessage);
+    return kShellFileNotFound;
+  }
+  static const auto open = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (!open) return SE_ERR_DLLNOTFOUND;
+  const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
+  return reinterpret_cast<intptr_t>(open(owner, Wide(operation).c_str(), target.c_str(),
+                                         OrNone(wideParameters), OrNone(wideDirectory),
+                                         showCommand));
+}
+
+}  // namespace host::win32
