@@ -78,14 +78,14 @@ echo "[autorun]" >"$careless/AUTORUN.INF"
 cp "$E2E_DISC/autorun" "$careless/Start.exe"
 mkdir "$careless/START"
 ln -s .. "$careless/Video/again"
-ln -s ../missing.avi "$careless/Audio Music/gone.avi"
+ln -s ../missing.wav "$careless/Audio Music/*.wav" # a pattern to xorriso
 ln -s ring "$careless/ring"
 warnings=$(make_image --content "$careless" --output "$E2E_ROOT/careless.iso" 2>&1 >/dev/null)
 check "each entry left out is named" test "$(sorted <<<"$warnings")" = "$(sorted <<WARNINGS
 make-disc-image: warning: "AUTORUN.INF" left out: the disc holds its own autorun.inf
 make-disc-image: warning: "START" left out: the disc holds its own start
 make-disc-image: warning: "Start.exe" left out: the disc holds its own start.exe
-make-disc-image: warning: "Audio Music/gone.avi" links to "../missing.avi", which is not there: left off the image
+make-disc-image: warning: "Audio Music/*.wav" links to "../missing.wav", which is not there: left off the image
 make-disc-image: warning: "Video/again" links back to a folder it lies in: left off the image
 make-disc-image: warning: "ring" is a link in a loop: left off the image
 WARNINGS
@@ -124,7 +124,7 @@ check "nothing was written in either" \
   test -z "$(find "$linked" "$E2E_ROOT/images" -name 'Zorvanta.iso*')"
 
 # A folder as the output: the image goes inside, and its own size is told.
-said=$(make_image --output "$E2E_ROOT/images" 2>/dev/null)
+said=$(make_image --output "$E2E_ROOT/images" 2>/dev/null) || true
 check "a folder gets Zorvanta.iso, its size told" test "$said" = \
   "make-disc-image: $E2E_ROOT/images/Zorvanta.iso ($(stat -c %s "$E2E_ROOT/images/Zorvanta.iso") bytes)"
 
