@@ -292,10 +292,12 @@ TEST_F(FltkHostTest, TheListShowsVisibleFilesInNaturalOrderAndKeepsItsFolderOnFa
 }
 
 TEST_F(FltkHostTest, OddNamesAreSelectedExactlyAndEachReachesTheOpenerAsOneArgument) {
-  // A missing file first: told, and never opened.
-  EXPECT_EQ(host::runtime().ShellExecute(0, "open", root.string() + "\\nothing.avi", "", "", 1), 2);
+  // A missing file and a folder named like one first: told, and never opened.
+  fs::create_directories(root / "folder.avi");
+  for (const char* name : {"\\nothing.avi", "\\folder.avi"})
+    EXPECT_EQ(host::runtime().ShellExecute(0, "open", root.string() + name, "", "", 1), 2);
   Pump(0.3);
-  EXPECT_THAT(messages, ElementsAre("Файл не найден"));
+  EXPECT_THAT(messages, ElementsAre("Файл не найден", "Файл не найден"));
   EXPECT_FALSE(fs::exists(log));
 
   const fs::path folder = root / "Audio Music";
