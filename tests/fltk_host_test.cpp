@@ -303,8 +303,9 @@ TEST_F(FltkHostTest, OddNamesAreSelectedExactlyAndEachReachesTheOpenerAsOneArgum
   const fs::path folder = root / "Audio Music";
   fs::create_directories(folder);
   std::vector<std::string> expected, opened;
-  for (std::string name : {"-dash.mp3", "$(touch pwned).wav", "a;b|c&.mid", "quote\"s 'x'.avi",
-                           "@bold", "tab\tname", "клип 2.avi", "bad \xff\xfe bytes.wav"}) {
+  for (std::string name :
+       {"-dash.mp3", "$(touch pwned).wav", "a;b|c&.mid", "quote\"s 'x'.avi", "@bold", "tab\tname",
+        "клип 2.avi", "bad \xff\xfe bytes.wav", "private \xEF\x81\x9C use.wav"}) {
     std::ofstream(folder / name) << "x";
     expected.push_back((folder / name).string());
   }

@@ -105,7 +105,7 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   if (operation != kOpen) return kShellNoAssociation;
   const bool web = IsWebAddress(file);
   // Copies of discs often change the case of names; Windows would not mind.
-  const std::string target = web ? std::string(file) : FindIgnoringCase(NativePath(file));
+  const std::string target = web ? std::string(file) : FindOnDisc(file);
   if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
   // An argument vector, never a shell line: any name passes as it is.
   char* const argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
