@@ -29,7 +29,7 @@ void PictureBoxControl::setVisible(bool visible) {
 
 void FileListControl::setPath(std::string_view folder) {
   // Copies of discs often change the case of names; Windows would not mind.
-  const std::string native = FindIgnoringCase(NativePath(folder));
+  const std::string native = FindOnDisc(folder);
   std::vector<std::string> files = ListedFiles(ReadFolder(native));
   entries_ = std::move(files);
   path_ = ShownPath(native);  // as the program joins it

@@ -7,6 +7,7 @@
 #include "host/delivery.h"
 #include "host/fltk/control_builder.h"
 #include "host/fltk/event_state.h"
+#include "host/placement.h"
 
 namespace host::fltk {
 
@@ -36,10 +37,20 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
 FormWindow::~FormWindow() = default;
 
 void FormWindow::ShowCentred() {
+  const bool centred = design().startUpPosition == 2;
   int sx, sy, sw, sh;
   Fl::screen_xywh(sx, sy, sw, sh, 0);
-  if (design().startUpPosition == 2) position(sx + (sw - w()) / 2, sy + (sh - h()) / 2);
+  const Place place = CentredPlace({sx, sy, sx + sw, sy + sh}, w(), h());
+  if (centred) position(place.left, place.top);
   show();
+  if (centred && (w() > sw || h() > sh)) {
+    // FLTK shows a window larger than the screen at the screen's top left
+    // corner, while keeping the place asked for as its own: told where it
+    // is, it moves for real to where the cross stays in sight.
+    x(sx);
+    y(sy);
+    position(place.left, place.top);
+  }
   shape_.ApplyTo(*this);
 }
 

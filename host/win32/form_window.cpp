@@ -1,6 +1,7 @@
 #include "host/win32/form_window.h"
 
 #include "host/delivery.h"
+#include "host/placement.h"
 #include "host/win32/canvas.h"
 #include "host/win32/control_builder.h"
 #include "host/win32/conversions.h"
@@ -72,8 +73,9 @@ FormWindow::~FormWindow() {
 
 void FormWindow::ShowCentred() {
   if (design().startUpPosition == 2) {
-    SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - PixelWidth()) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - PixelHeight()) / 2, 0, 0,
+    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const Place place = CentredPlace(screen, PixelWidth(), PixelHeight());
+    SetWindowPos(window_, nullptr, place.left, place.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ShowWindow(window_, SW_SHOW);

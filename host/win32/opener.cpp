@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "host/documents.h"
 #include "host/host.h"
 #include "host/messages.h"
 #include "host/paths.h"
@@ -18,6 +19,13 @@ namespace {
 
 constexpr intptr_t kShellFileNotFound = SE_ERR_FNF;
 
+EntryKind EntryKindOf(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return EntryKind::kNothing;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return EntryKind::kFolder;
+  return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::kOther : EntryKind::kFile;
+}
+
 // The system's text, or none where the program gives an empty one.
 const wchar_t* OrNone(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
@@ -29,10 +37,7 @@ intptr_t OpenDocument(HWND owner, std::string_view operation, std::string_view f
   const bool web = IsWebAddress(file);
   const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
   // The shell says nothing of a missing file; the user is told here.
-  if (!web && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    runtime().MsgBox(kFileNotFoundMessage);
-    return kShellFileNotFound;
-  }
+  if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
   static const auto open = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
   if (!open) return SE_ERR_DLLNOTFOUND;
   const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);

@@ -43,7 +43,7 @@ std::string NativePath(std::string_view text) {
 std::string ShownPath(std::string_view native) { return std::string(native); }
 
 // The system finds names whatever their case.
-std::string FindIgnoringCase(const std::string& native) { return native; }
+std::string FindOnDisc(std::string_view text) { return NativePath(text); }
 
 bool IsWebAddress(std::string_view text) {
   static const auto isUrl =
