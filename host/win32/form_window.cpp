@@ -52,7 +52,10 @@ FormWindow::FormWindow(const FormDesign& design)
     : FormCore(design, *this), cursor_(LoadCursorW(nullptr, IDC_ARROW)) {
   pictures_.LoadHand(design);  // before the window: a damaged picture leaves none behind
   RegisterFormClass();
-  const DWORD style = WS_CLIPCHILDREN | (design.borderStyle == 0 ? WS_POPUP : WS_OVERLAPPEDWINDOW);
+  // Minimized from the taskbar, as the window manager may; the system then
+  // knows it so, and a second start restores it.
+  const DWORD style =
+      WS_CLIPCHILDREN | (design.borderStyle == 0 ? WS_POPUP | WS_MINIMIZEBOX : WS_OVERLAPPEDWINDOW);
   window_ = CreateWindowExW(WS_EX_APPWINDOW, kFormClass, Wide(design.caption).c_str(), style, 0, 0,
                             PixelWidth(), PixelHeight(), nullptr, nullptr,
                             GetModuleHandleW(nullptr), this);
