@@ -277,6 +277,21 @@ TEST_F(Win32HostTest, TheShownListHasTheKeyboardAndOpensOncePerPressOrDoubleClic
   EXPECT_EQ(form->fileListBox("List1").FileName(), "арбуз.wav");
 }
 
+// What lies where, and which pointer shows there, is the shared layout's:
+// a press the list box gets over a hot area is the list's.
+TEST_F(Win32HostTest, ThePointerAndThePressFollowTheSharedLayout) {
+  ShowList({"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"});
+  HWND w = form->window(), l = List();
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  Post({{w, WM_MOUSEMOVE, 0, 560, 110}});  // the third episode
+  EXPECT_NE(GetCursor(), arrow);
+  Post({{l, WM_MOUSEMOVE, 0, 460, 110}});  // the list, over the same hot area
+  EXPECT_EQ(GetCursor(), arrow);
+  Post({{l, WM_LBUTTONDOWN, MK_LBUTTON, 460, 110}, {l, WM_LBUTTONUP, 0, 460, 110}});
+  EXPECT_THAT(events.lines, ::testing::IsEmpty());
+  EXPECT_NE(form->fileListBox("List1").FileName(), "");
+}
+
 TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNotOpened) {
   EXPECT_EQ(host::NativePath("E:\\"), "E:\\");
   EXPECT_EQ(host::NativePath("E:\\\\Audio Music"), "E:\\Audio Music");
