@@ -1,12 +1,10 @@
 // The host's rules that need no display and hold on every system: number
-// conversions, the file list's rule, packing, and the window image's drawing.
+// conversions, the file list's rule and the window image's drawing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
 #include "host/file_listing.h"
 #include "host/numbers.h"
-#include "host/packing.h"
 #include "host/surface.h"
 
 namespace {
@@ -36,31 +34,6 @@ TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
               ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a",
                                      "track007", "track7", "x10y2", "x10y10", "Zeta", "Клип 1.avi",
                                      "клип", "клип 2.avi", "клип 10.avi"));
-}
-
-TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {
-  std::vector<uint8_t> mixed(70000);  // long copied runs, long and far repeats
-  for (size_t i = 0; i < mixed.size(); ++i)
-    mixed[i] = i < 20000 ? static_cast<uint8_t>(i * 7 + i / 3) : i < 40000 ? 9 : mixed[i - 30000];
-  const host::Bytes picture = app::assets::Background();
-  for (host::Bytes data :
-       {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
-    const std::vector<uint8_t> packed = host::Pack(data);
-    EXPECT_TRUE(host::IsPacked(packed));
-    EXPECT_TRUE(std::ranges::equal(host::Unpack(packed), data)) << data.size();
-  }
-  EXPECT_LT(host::Pack(picture).size(), picture.size() * 3 / 4);
-  EXPECT_FALSE(host::IsPacked(picture));
-
-  const std::vector<uint8_t> packed = host::Pack(host::Bytes(mixed));
-  auto damaged = [&](size_t at, int change) {
-    std::vector<uint8_t> copy = packed;
-    if (at < copy.size()) copy[at] = static_cast<uint8_t>(copy[at] + change);
-    return copy;
-  };
-  const std::vector<uint8_t> truncated(packed.begin(), packed.end() - 3);
-  for (const std::vector<uint8_t>& bad : {truncated, damaged(4, 1), damaged(8, 0x10)})
-    EXPECT_THROW(host::Unpack(bad), host::RuntimeError);
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {
