@@ -30,7 +30,7 @@ check "the trace saw the menu" grep -q /proc/self/exe "$MENU_TRACE"
 # From a disc it pages itself in from one pass over its own file, read
 # before anything else of the program's: the loader's files aside, that is
 # the first file it opens.
-first=$(grep -E '^openat\(' "$MENU_TRACE" | grep -vE '"/etc/ld\.so|\.so[.0-9]*"' | head -1)
+first=$(awk '/^openat\(/ && !/"\/etc\/ld\.so|\.so[.0-9]*"/ { print; exit }' "$MENU_TRACE")
 check "the menu first reads its own file ($first)" \
   grep -qF "\"$DISC/$PROGRAM_NAME\", O_RDONLY" <<<"$first"
 finish
