@@ -1,7 +1,10 @@
 // Makes the PNG that the program is built with from the drawn background
-// bitmap: pack_picture BACKGROUND.BMP OUTPUT.PNG. Every row gets the filter
-// that suits it and zlib its best effort: the smaller the file, the shorter
-// a cold start from the disc.
+// bitmap: pack_picture BACKGROUND.BMP OUTPUT.PNG. zlib makes its best effort,
+// as every byte is read at a cold start from the disc. Each row gets the
+// better of two filters, the one before and the one above, and never the
+// Paeth filter: with it the file is 5 % smaller, but it takes a third
+// longer to unpack (8.7 ms against 6.5), time that a warm start pays before
+// its window shows.
 #include <png.h>
 #include <zlib.h>
 
@@ -33,9 +36,9 @@ std::vector<uint8_t> Png(const host::Picture& picture) {
   png_set_write_fn(png, &out, Append, nullptr);
   png_set_IHDR(png, info, picture.width, picture.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_ALL_FILTERS);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB | PNG_FILTER_UP);
   png_set_compression_level(png, Z_BEST_COMPRESSION);
-  png_set_compression_strategy(png, Z_FILTERED);
+  png_set_compression_strategy(png, Z_DEFAULT_STRATEGY);
   png_write_info(png, info);
   png_set_filler(png, 0, PNG_FILLER_AFTER);  // the picture's alpha is left out
   for (int y = 0; y < picture.height; ++y)
