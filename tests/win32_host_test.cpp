@@ -211,7 +211,7 @@ TEST_F(Win32HostTest, ClicksReachLabelsAndTheBackgroundAndKeysReachTheWindowFirs
   form->pictureBox("FrameList").setVisible(false);
 }
 
-TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileIsToldNotOpened) {
+TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNotOpened) {
   EXPECT_EQ(host::NativePath("E:\\"), "E:\\");
   EXPECT_EQ(host::NativePath("E:\\\\Audio Music"), "E:\\Audio Music");
   EXPECT_EQ(host::NativePath("C:/disc//Video/"), "C:\\disc\\Video");
@@ -223,12 +223,16 @@ TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileIsToldNotOpened) 
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   EXPECT_EQ(Wide(host::runtime().AppPath()), fs::path(program).parent_path().wstring());
 
+  // A missing file and a folder named like one: told, and never opened.
+  fs::create_directories(root / "folder.avi");
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
   messagesSeen = 0;
-  const std::string missing = host::win32::Narrow(root.wstring()) + "\\нет такого.avi";
-  EXPECT_EQ(host::runtime().ShellExecute(0, "open", missing, "", "", 1), SE_ERR_FNF);
+  for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
+    const std::string path = host::win32::Narrow(root.wstring()) + name;
+    EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), SE_ERR_FNF);
+  }
   KillTimer(nullptr, timer);
-  EXPECT_EQ(messagesSeen, 1);
+  EXPECT_EQ(messagesSeen, 2);
   EXPECT_EQ(lastMessage, L"Файл не найден");
 }
 
