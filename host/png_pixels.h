@@ -10,7 +10,7 @@
 
 namespace host {
 
-// False when the pixel data is damaged.
+// False when a chunk's checksum is wrong or the pixel data is damaged.
 bool UnpackPngPixels(Bytes file, Picture& picture);
 
 }  // namespace host
