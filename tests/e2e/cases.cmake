@@ -15,6 +15,7 @@ set(E2E_CASES
   "small_screen    WITH_SMALL_DISPLAY"
   "no_display      WITH_DISPLAY         Wine itself needs a display before start.exe can run"
   "no_program      WITH_DISPLAY         Windows' shell tells of a document no program takes, and Wine's hands it to xdg-open and never hears back"
+  "reads_itself    WITH_DISPLAY         Windows copies start.exe whole from a disc itself, by a flag of the file that program_file.sh checks"
   "unix_names      WITH_DISPLAY         Windows names hold no backslash, no newline and no bytes that are not UTF-8"
   "nofonts         WITH_DISPLAY         Windows and Wine draw text with fonts of their own, not fontconfig's"
   "few_colours     WITH_FEW_COLOURS     on 256 colours what shows is Wine's own drawing on a colour map, pink dithered dark, at times no window at all")
