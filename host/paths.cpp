@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -24,28 +25,29 @@ bool Exists(const std::string& path) {
   return lstat(path.c_str(), &info) == 0;
 }
 
-// The one entry of the folder equal to name without regard to case.
-std::string OnlyEntryLike(const std::string& folder, std::string_view name) {
+// The one entry of the folder whose name, as the program sees it, equals
+// shown without regard to case.
+std::string OnlyEntryLike(const std::string& folder, std::string_view shown) {
   const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
   if (!dir) return {};
-  const std::string wanted = FoldCase(name);
+  const std::string wanted = FoldCase(shown);
   std::string found;
   int matches = 0;
   while (const dirent* entry = readdir(dir.get())) {
-    if (FoldCase(entry->d_name) != wanted) continue;
+    if (FoldCase(ShownPath(entry->d_name)) != wanted) continue;
     found = entry->d_name;
     ++matches;
   }
   return matches == 1 ? found : std::string{};
 }
 
-}  // namespace
-
-std::string NativePath(std::string_view text) {
+// The program's path with "/" between its names; U+F05C inside a name made
+// "\" again, or kept as it is.
+std::string Joined(std::string_view text, bool backslashes) {
   std::string path;
   path.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text.substr(i, kShownBackslash.size()) == kShownBackslash) {
+    if (backslashes && text.substr(i, kShownBackslash.size()) == kShownBackslash) {
       path += '\\';
       i += kShownBackslash.size() - 1;
     } else if (!IsSeparator(text[i])) {
@@ -57,6 +59,21 @@ std::string NativePath(std::string_view text) {
   if (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
 }
+
+std::vector<std::string_view> NamesOf(std::string_view path) {
+  std::vector<std::string_view> names;
+  for (size_t from = 0; from < path.size();) {
+    size_t end = path.find('/', from);
+    if (end == std::string_view::npos) end = path.size();
+    if (end > from) names.push_back(path.substr(from, end - from));
+    from = end + 1;
+  }
+  return names;
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view text) { return Joined(text, true); }
 
 std::string ShownPath(std::string_view native) {
   std::string shown;
@@ -96,25 +113,20 @@ std::string FoldCase(std::string_view name) {
   return folded;
 }
 
-std::string FindIgnoringCase(const std::string& native) {
-  if (native.empty() || Exists(native)) return native;
-  std::string found = native[0] == '/' ? "/" : "";
-  size_t from = found.size();
-  while (from <= native.size()) {
-    size_t end = native.find('/', from);
-    if (end == std::string::npos) end = native.size();
-    const std::string_view name = std::string_view(native).substr(from, end - from);
-    from = end + 1;
-    if (name.empty()) continue;
+std::string FindOnDisc(std::string_view text) {
+  const std::string literal = Joined(text, false), mapped = Joined(text, true);
+  if (literal.empty() || Exists(literal)) return literal;
+  const std::vector<std::string_view> literalNames = NamesOf(literal),
+                                      mappedNames = NamesOf(mapped);
+  std::string found = literal[0] == '/' ? "/" : "";
+  for (size_t i = 0; i < literalNames.size(); ++i) {
     const std::string folder = found.empty() ? "." : found;
     if (!found.empty() && found.back() != '/') found += '/';
-    if (Exists(found + std::string(name))) {
-      found += name;
-      continue;
-    }
-    const std::string entry = OnlyEntryLike(folder, name);
-    if (entry.empty()) return native;
-    found += entry;
+    std::string name(literalNames[i]);
+    if (!Exists(found + name)) name = mappedNames[i];
+    if (!Exists(found + name)) name = OnlyEntryLike(folder, literalNames[i]);
+    if (name.empty()) return mapped;
+    found += name;
   }
   return found;
 }

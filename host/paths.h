@@ -21,11 +21,13 @@ std::string ShownPath(std::string_view native);
 // letters without regard to case; any other byte as it is.
 std::string FoldCase(std::string_view name);
 
-// The entry a native path means on a disc copied by a tool that changed
-// the case of names: the path itself if it exists, else, one component at a
-// time, the exact name or the only one equal without regard to case. The
-// path unchanged when there is no such entry or more than one.
-std::string FindIgnoringCase(const std::string& native);
+// The entry a path the program wrote means on this system, on a disc
+// copied by a tool that changed the case of names: one name at a time, the
+// name with any U+F05C in it as it is, else with "\" for it, else the only
+// entry equal to it without regard to case. A literal name wins over the one
+// it may stand for as an exact one wins over one in another case. The
+// native path when there is no such entry or more than one.
+std::string FindOnDisc(std::string_view text);
 
 // A web address rather than a file: a scheme followed by "://".
 bool IsWebAddress(std::string_view text);

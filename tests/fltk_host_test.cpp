@@ -292,17 +292,20 @@ TEST_F(FltkHostTest, TheListShowsVisibleFilesInNaturalOrderAndKeepsItsFolderOnFa
 }
 
 TEST_F(FltkHostTest, OddNamesAreSelectedExactlyAndEachReachesTheOpenerAsOneArgument) {
-  // A missing file first: told, and never opened.
-  EXPECT_EQ(host::runtime().ShellExecute(0, "open", root.string() + "\\nothing.avi", "", "", 1), 2);
+  // A missing file and a folder named like one first: told, and never opened.
+  fs::create_directories(root / "folder.avi");
+  for (const char* name : {"\\nothing.avi", "\\folder.avi"})
+    EXPECT_EQ(host::runtime().ShellExecute(0, "open", root.string() + name, "", "", 1), 2);
   Pump(0.3);
-  EXPECT_THAT(messages, ElementsAre("Файл не найден"));
+  EXPECT_THAT(messages, ElementsAre("Файл не найден", "Файл не найден"));
   EXPECT_FALSE(fs::exists(log));
 
   const fs::path folder = root / "Audio Music";
   fs::create_directories(folder);
   std::vector<std::string> expected, opened;
-  for (std::string name : {"-dash.mp3", "$(touch pwned).wav", "a;b|c&.mid", "quote\"s 'x'.avi",
-                           "@bold", "tab\tname", "клип 2.avi", "bad \xff\xfe bytes.wav"}) {
+  for (std::string name :
+       {"-dash.mp3", "$(touch pwned).wav", "a;b|c&.mid", "quote\"s 'x'.avi", "@bold", "tab\tname",
+        "клип 2.avi", "bad \xff\xfe bytes.wav", "private \xEF\x81\x9C use.wav"}) {
     std::ofstream(folder / name) << "x";
     expected.push_back((folder / name).string());
   }

@@ -1,13 +1,17 @@
 // The host's rules that need no display and hold on every system: number
-// conversions, the file list's rule, packing, and the window image's drawing.
+// conversions, the file list's rule, what the shell may open, where the
+// window shows, packing, and the window image's drawing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/assets.h"
+#include "host/documents.h"
 #include "host/file_listing.h"
 #include "host/numbers.h"
 #include "host/packing.h"
+#include "host/placement.h"
 #include "host/surface.h"
+#include "tests/fake_host.h"
 
 namespace {
 
@@ -36,6 +40,27 @@ TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
               ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a",
                                      "track007", "track7", "x10y2", "x10y10", "Zeta", "Клип 1.avi",
                                      "клип", "клип 2.avi", "клип 10.avi"));
+}
+
+TEST(Documents, OnlyAFileIsOpenedAndAnythingElseIsToldAsMissing) {
+  fake::Log log;
+  fake::Runtime runtime{log};
+  EXPECT_TRUE(host::CheckDocument(host::EntryKind::kFile));
+  EXPECT_THAT(log, ::testing::IsEmpty());
+  for (auto entry : {host::EntryKind::kNothing, host::EntryKind::kFolder, host::EntryKind::kOther})
+    EXPECT_FALSE(host::CheckDocument(entry));
+  EXPECT_THAT(log, ::testing::Each("MsgBox(Файл не найден)"));
+  EXPECT_EQ(log.size(), 3u);
+}
+
+TEST(Placement, CentredOnTheScreenOrWithTheTopRightCornerOnOneTooSmall) {
+  using host::Place;
+  EXPECT_EQ(host::CentredPlace({0, 0, 1280, 1024}, 640, 480), (Place{320, 272}));
+  EXPECT_EQ(host::CentredPlace({1280, 100, 2560, 1124}, 640, 480), (Place{1600, 372}));
+  EXPECT_EQ(host::CentredPlace({0, 0, 600, 400}, 640, 480), (Place{-40, 0}));
+  EXPECT_EQ(host::CentredPlace({1280, 100, 1880, 500}, 640, 480), (Place{1240, 100}));
+  EXPECT_EQ(host::CentredPlace({0, 0, 600, 1024}, 640, 480), (Place{-40, 272}));
+  EXPECT_EQ(host::CentredPlace({0, 0, 1280, 400}, 640, 480), (Place{320, 0}));
 }
 
 TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {

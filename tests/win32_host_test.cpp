@@ -304,7 +304,7 @@ TEST_F(Win32HostTest, TheMakersLinkAndAListedFileReachTheShellAsTheProgramAsks) 
                                       "no owner 1 open [" + file + "] [] []"));
 }
 
-TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileIsToldNotOpened) {
+TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNotOpened) {
   EXPECT_EQ(host::NativePath("E:\\"), "E:\\");
   EXPECT_EQ(host::NativePath("E:\\\\Audio Music"), "E:\\Audio Music");
   EXPECT_EQ(host::NativePath("C:/disc//Video/"), "C:\\disc\\Video");
@@ -316,14 +316,22 @@ TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileIsToldNotOpened) 
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   EXPECT_EQ(Wide(host::runtime().AppPath()), fs::path(program).parent_path().wstring());
 
-  const std::string missing = host::win32::Narrow(root.wstring()) + "\\нет такого.avi";
-  ClosingMessages(
-      [&] { EXPECT_EQ(host::runtime().ShellExecute(0, "open", missing, "", "", 1), SE_ERR_FNF); });
-  ASSERT_EQ(messages.size(), 1u);  // over the menu, which waits for it
-  EXPECT_EQ(messages[0].owner, form->window());
-  EXPECT_TRUE(messages[0].ownerDisabled);
-  EXPECT_EQ(messages[0].title, L"Zorvanta");
-  EXPECT_EQ(messages[0].text, L"Файл не найден");
+  // A missing file and a folder named like one: told over the menu, which
+  // waits for each, and never opened.
+  fs::create_directories(root / "folder.avi");
+  ClosingMessages([&] {
+    for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
+      const std::string path = host::win32::Narrow(root.wstring()) + name;
+      EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), SE_ERR_FNF);
+    }
+  });
+  ASSERT_EQ(messages.size(), 2u);
+  for (const Message& message : messages) {
+    EXPECT_EQ(message.owner, form->window());
+    EXPECT_TRUE(message.ownerDisabled);
+    EXPECT_EQ(message.title, L"Zorvanta");
+    EXPECT_EQ(message.text, L"Файл не найден");
+  }
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ FolderEntry EntryOf(const std::string& folder, const dirent& entry) {
 }  // namespace
 
 void FileListControl::setPath(std::string_view folder) {
-  const std::string native = FindIgnoringCase(NativePath(folder));
+  const std::string native = FindOnDisc(folder);
   // The names are bytes as the folder holds them.
   DIR* dir = opendir(native.c_str());
   if (!dir) throw RuntimeError(err::kPathNotFound, "Путь не найден");

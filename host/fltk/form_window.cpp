@@ -9,6 +9,7 @@
 #include "host/fltk/controls.h"
 #include "host/fltk/conversions.h"
 #include "host/fltk/delivery.h"
+#include "host/placement.h"
 
 namespace host::fltk {
 
@@ -48,10 +49,20 @@ FormWindow::~FormWindow() = default;
 const DisplayScale& ScaleOf(const FormWindow& form) { return form.scale(); }
 
 void FormWindow::ShowCentred() {
+  const bool centred = design_.startUpPosition == 2;
   int sx, sy, sw, sh;
   Fl::screen_xywh(sx, sy, sw, sh, 0);
-  if (design_.startUpPosition == 2) position(sx + (sw - w()) / 2, sy + (sh - h()) / 2);
+  const Place place = CentredPlace({sx, sy, sx + sw, sy + sh}, w(), h());
+  if (centred) position(place.left, place.top);
   show();
+  if (centred && (w() > sw || h() > sh)) {
+    // FLTK shows a window larger than the screen at the screen's top left
+    // corner, while keeping the place asked for as its own: told where it
+    // is, it moves for real to where the cross stays in sight.
+    x(sx);
+    y(sy);
+    position(place.left, place.top);
+  }
   shape_.ApplyTo(*this);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "host/documents.h"
 #include "host/host.h"
 #include "host/messages.h"
 #include "host/paths.h"
@@ -63,6 +64,13 @@ std::string DocumentName(bool web, const std::string& target) {
 
 std::vector<Opening> openings;
 
+EntryKind EntryKindOf(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return EntryKind::kNothing;
+  if (S_ISREG(info.st_mode)) return EntryKind::kFile;
+  return S_ISDIR(info.st_mode) ? EntryKind::kFolder : EntryKind::kOther;
+}
+
 // Whether the child has ended, reaping it if so; a signal arriving meanwhile
 // is no answer.
 bool Reaped(pid_t pid, int& status) {
@@ -97,12 +105,8 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   if (operation != kOpen) return kShellNoAssociation;
   const bool web = IsWebAddress(file);
   // Copies of discs often change the case of names; Windows would not mind.
-  const std::string target = web ? std::string(file) : FindIgnoringCase(NativePath(file));
-  struct stat info;
-  if (!web && stat(target.c_str(), &info) != 0) {
-    runtime().MsgBox(kFileNotFoundMessage);
-    return kShellFileNotFound;
-  }
+  const std::string target = web ? std::string(file) : FindOnDisc(file);
+  if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
   // An argument vector, never a shell line: any name passes as it is.
   char* const argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
   pid_t pid = 0;

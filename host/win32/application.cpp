@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/documents.h"
 #include "host/messages.h"
 #include "host/paths.h"
 #include "host/win32/internal.h"
@@ -16,6 +17,13 @@ constexpr intptr_t kShellFileNotFound = SE_ERR_FNF;
 
 std::string applicationTitle;  // the first window's caption
 HWND messageOwner = nullptr;
+
+EntryKind EntryKindOf(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return EntryKind::kNothing;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return EntryKind::kFolder;
+  return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::kOther : EntryKind::kFile;
+}
 
 // The system's text, or none where the program gives an empty one.
 const wchar_t* OrNone(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
@@ -105,10 +113,7 @@ intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operati
   const bool web = IsWebAddress(file);
   const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
   // The shell says nothing of a missing file; the user is told here.
-  if (!web && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    MsgBox(kFileNotFoundMessage);
-    return kShellFileNotFound;
-  }
+  if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
   if (!shellExecute_)
     shellExecute_ = SystemFunction<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteW");
   if (!shellExecute_) return SE_ERR_DLLNOTFOUND;

@@ -4,6 +4,7 @@
 
 #include "host/numbers.h"
 #include "host/picture_formats.h"
+#include "host/placement.h"
 #include "host/win32/internal.h"
 #include "host/win32/unicode.h"
 
@@ -343,8 +344,9 @@ void FormWindow::BuildControls() {
 
 void FormWindow::ShowCentred() {
   if (design_.startUpPosition == 2) {
-    SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - surface_.width()) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - surface_.height()) / 2, 0, 0,
+    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const Place place = CentredPlace(screen, surface_.width(), surface_.height());
+    SetWindowPos(window_, nullptr, place.left, place.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ShowWindow(window_, SW_SHOW);

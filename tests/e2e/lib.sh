@@ -167,11 +167,13 @@ pixel_at() {  # pixel_at x y  (window coordinates, from the last screenshot)
 }
 
 menu_running() { kill -0 "$MENU_PID" 2>/dev/null; }
+menu_ended() { ! menu_running; }
 
 # Clicks the cross; true when the menu then ends with status 0.
 close_with_cross() {
   local status=0
   click_at 618 17
+  eventually menu_ended || return 1
   wait "$MENU_PID" || status=$?
   MENU_PID=
   test "$status" = 0

@@ -3,6 +3,7 @@
 #   prefix.sh make DIR     a fresh prefix, with the desktop's opener behind
 #                          the documents the menu opens, and a drive Q:
 #                          that holds nothing, as an empty disc
+#   prefix.sh idle DIR     waits until its wineserver has ended
 #   prefix.sh remove DIR   stops its wineserver and deletes it
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,6 +20,9 @@ case "$1" in
       /d 'C:\windows\system32\winebrowser.exe "%1"' /f
     mkdir "$WINEPREFIX/empty-drive"
     ln -s ../empty-drive "$WINEPREFIX/dosdevices/q:"
+    "$here/wine" wineserver -w
+    ;;
+  idle)
     "$here/wine" wineserver -w
     ;;
   remove)
