@@ -28,6 +28,7 @@
 #include "host/fltk/keyboard.h"
 #include "host/fltk/opener.h"
 #include "host/picture_formats.h"
+#include "tests/drawn_background.h"
 
 namespace {
 
@@ -342,10 +343,10 @@ TEST_F(FltkHostTest, ALateNoProgramMessageNamesItsDocument) {
                                                         HasSubstr("«https://quorrel.example/»")));
 }
 
-// The picture's own bytes, read here apart from the program's reader: a
+// The picture as drawn, read here apart from the program's reader: a
 // bottom-up 24-bit bitmap, blue, green, red, rows padded to four bytes.
 unsigned long PaintedAt(int x, int y) {
-  const host::Bytes bmp = app::assets::Background();
+  const host::Bytes bmp = DrawnBackground();
   auto le32 = [&](size_t at) {
     return static_cast<size_t>(bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24);
   };

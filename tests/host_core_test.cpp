@@ -1,14 +1,12 @@
 // The host's rules that need no display and hold on every system: number
 // conversions, the file list's rule, what the shell may open, where the
-// window shows, packing, and the window image's drawing.
+// window shows, and the window image's drawing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
 #include "host/documents.h"
 #include "host/file_listing.h"
 #include "host/numbers.h"
-#include "host/packing.h"
 #include "host/placement.h"
 #include "host/surface.h"
 #include "tests/fake_host.h"
@@ -61,31 +59,6 @@ TEST(Placement, CentredOnTheScreenOrWithTheTopRightCornerOnOneTooSmall) {
   EXPECT_EQ(host::CentredPlace({1280, 100, 1880, 500}, 640, 480), (Place{1240, 100}));
   EXPECT_EQ(host::CentredPlace({0, 0, 600, 1024}, 640, 480), (Place{-40, 272}));
   EXPECT_EQ(host::CentredPlace({0, 0, 1280, 400}, 640, 480), (Place{320, 0}));
-}
-
-TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {
-  std::vector<uint8_t> mixed(70000);  // long copied runs, long and far repeats
-  for (size_t i = 0; i < mixed.size(); ++i)
-    mixed[i] = i < 20000 ? static_cast<uint8_t>(i * 7 + i / 3) : i < 40000 ? 9 : mixed[i - 30000];
-  const host::Bytes picture = app::assets::Background();
-  for (host::Bytes data :
-       {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
-    const std::vector<uint8_t> packed = host::Pack(data);
-    EXPECT_TRUE(host::IsPacked(packed));
-    EXPECT_TRUE(std::ranges::equal(host::Unpack(packed), data)) << data.size();
-  }
-  EXPECT_LT(host::Pack(picture).size(), picture.size() * 3 / 4);
-  EXPECT_FALSE(host::IsPacked(picture));
-
-  const std::vector<uint8_t> packed = host::Pack(host::Bytes(mixed));
-  auto damaged = [&](size_t at, int change) {
-    std::vector<uint8_t> copy = packed;
-    if (at < copy.size()) copy[at] = static_cast<uint8_t>(copy[at] + change);
-    return copy;
-  };
-  const std::vector<uint8_t> truncated(packed.begin(), packed.end() - 3);
-  for (const std::vector<uint8_t>& bad : {truncated, damaged(4, 1), damaged(8, 0x10)})
-    EXPECT_THROW(host::Unpack(bad), host::RuntimeError);
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {
