@@ -1,6 +1,7 @@
 // The Windows host under Wine on a real X display: the controls' places,
 // the rounded region, the persistent image on screen, the file list with
-// Cyrillic names, where keys and clicks go, paths and the missing file.
+// Cyrillic names, where keys and clicks go and where the mouse was, what the
+// shell is asked, paths and the missing file's message over the menu.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -34,7 +35,10 @@ class RecordingEvents : public host::FormEvents {
   void MouseDown(int16_t b, int16_t s, float x, float y) override {
     Add(Line("MouseDown", b, s, x, y));
   }
-  void MouseMove(int16_t, int16_t, float, float) override {}
+  // Moves with a button held: the pointer's own wanderings carry none.
+  void MouseMove(int16_t b, int16_t s, float x, float y) override {
+    if (b) Add(Line("MouseMove", b, s, x, y));
+  }
   void MouseUp(int16_t b, int16_t s, float x, float y) override {
     Add(Line("MouseUp", b, s, x, y));
   }
@@ -57,18 +61,55 @@ void Pump(DWORD milliseconds = 300) {
   }
 }
 
-// Counts the message boxes that open, closing each with its OK button.
-int messagesSeen = 0;
-std::wstring lastMessage;
+// A message box of this program, as it showed.
+struct Message {
+  HWND owner;
+  bool ownerDisabled;
+  std::wstring title, text;
+};
+std::vector<Message> messages;
+
+// The message box open on this thread, whoever owns it, not yet closed.
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+  wchar_t kind[16] = {};
+  GetClassNameW(window, kind, 16);
+  if (std::wstring_view(kind) != L"#32770" || !IsWindowEnabled(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Notes each message box as it shows and closes it with its OK button, so
+// that a box with a wrong owner or title fails its test at once.
 void CALLBACK CloseMessages(HWND, UINT, UINT_PTR, DWORD) {
-  HWND box = FindWindowW(L"#32770", L"Zorvanta");
-  if (!box || !IsWindowEnabled(box)) return;
-  wchar_t text[256] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's text
-  lastMessage = text;
-  ++messagesSeen;
-  EnableWindow(box, FALSE);  // counted once
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  Message seen{GetWindow(box, GW_OWNER), false, std::wstring(64, L'\0'), std::wstring(256, L'\0')};
+  seen.ownerDisabled = seen.owner && !IsWindowEnabled(seen.owner);
+  seen.title.resize(GetWindowTextW(box, seen.title.data(), 64));
+  seen.text.resize(GetDlgItemTextW(box, 0xFFFF, seen.text.data(), 256));  // the box's text
+  messages.push_back(seen);
+  EnableWindow(box, FALSE);  // noted once
   PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Runs what may bring message boxes, noting and closing each.
+template <typename Action>
+void ClosingMessages(Action&& action) {
+  messages.clear();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
+  action();
+  KillTimer(nullptr, timer);
+}
+
+// What the shell was asked, in place of the system's ShellExecuteW.
+std::vector<std::string> shellCalls;
+HINSTANCE WINAPI RecordShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file,
+                                    const wchar_t* parameters, const wchar_t* folder, int show) {
+  auto text = [](const wchar_t* given) { return host::win32::Narrow(given ? given : L""); };
+  shellCalls.push_back(Line(owner ? "owned" : "no owner", show) + " " + text(verb) + " [" +
+                       text(file) + "] [" + text(parameters) + "] [" + text(folder) + "]");
+  return reinterpret_cast<HINSTANCE>(33);  // above 32: done
 }
 
 class Win32HostTest : public ::testing::Test {
@@ -143,6 +184,12 @@ TEST_F(Win32HostTest, ControlsLieWhereTheDesignPutsThemAndTheWindowIsCentred) {
 }
 
 TEST_F(Win32HostTest, TheRegionRoundsTheCornersAndTheImageShowsOnScreen) {
+  // The program deletes its region straight after handing it over, as the
+  // decoration does: the window must have been given a copy.
+  host::Runtime& rt = host::runtime();
+  const int32_t given = rt.CreateRoundRectRgn(0, 0, 640, 480, 20, 20);
+  ASSERT_NE(rt.SetWindowRgn(form->hWnd(), given, true), 0);
+  EXPECT_TRUE(rt.DeleteObject(given));
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(form->window(), region), ERROR);  // still there after DeleteObject
   EXPECT_FALSE(PtInRegion(region, 0, 0));
@@ -211,6 +258,52 @@ TEST_F(Win32HostTest, ClicksReachLabelsAndTheBackgroundAndKeysReachTheWindowFirs
   form->pictureBox("FrameList").setVisible(false);
 }
 
+// A busy program handles mouse messages after the pointer has moved on: each
+// reports where it happened.
+TEST_F(Win32HostTest, EachMouseMessageReportsWhereItHappenedNotWhereThePointerIsNow) {
+  const std::pair<UINT, POINT> path[] = {{WM_LBUTTONDOWN, {300, 450}},
+                                         {WM_MOUSEMOVE, {310, 446}},
+                                         {WM_MOUSEMOVE, {320, 442}},
+                                         {WM_LBUTTONUP, {330, 438}}};
+  for (auto [message, at] : path) {
+    const POINT screen = OnScreen(form->window(), at.x, at.y);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageW(form->window(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                 MAKELPARAM(at.x, at.y));
+  }
+  const POINT elsewhere = OnScreen(form->window(), 100, 300);
+  SetCursorPos(elsewhere.x, elsewhere.y);
+  PostQuitMessage(0);
+  application->Loop();
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 1 0 4500 6750", "MouseMove 1 0 4650 6690",
+                                        "MouseMove 1 0 4800 6630", "MouseUp 1 0 4950 6570"));
+}
+
+// The program's own roads to the shell: the maker's name and a listed file,
+// each opened with "open", shown normally, with no owner, parameters or folder.
+TEST_F(Win32HostTest, TheMakersLinkAndAListedFileReachTheShellAsTheProgramAsks) {
+  Touch("клип.avi");
+  app::Form1 program(*form);
+  form->setEvents(&program);
+  application->setShellExecute(RecordShellExecute);
+  shellCalls.clear();
+  ClosingMessages([&] {
+    ClickAndType(form->window(), 110, 437);  // the maker's name
+    list().setPath(host::win32::Narrow(root.wstring()));
+    form->pictureBox("FrameList").setVisible(true);
+    SendMessageW(list().window(), LB_SETCURSEL, 0, 0);
+    PostMessageW(list().window(), WM_KEYDOWN, VK_RETURN, 0);
+    PostQuitMessage(0);
+    application->Loop();
+  });
+  application->setShellExecute(nullptr);
+  form->pictureBox("FrameList").setVisible(false);
+  EXPECT_TRUE(messages.empty()) << host::win32::Narrow(messages[0].text);
+  const std::string file = host::win32::Narrow((root / Wide("клип.avi")).wstring());
+  EXPECT_THAT(shellCalls, ElementsAre("no owner 1 open [https://quorrel.example/] [] []",
+                                      "no owner 1 open [" + file + "] [] []"));
+}
+
 TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNotOpened) {
   EXPECT_EQ(host::NativePath("E:\\"), "E:\\");
   EXPECT_EQ(host::NativePath("E:\\\\Audio Music"), "E:\\Audio Music");
@@ -223,17 +316,22 @@ TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNo
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   EXPECT_EQ(Wide(host::runtime().AppPath()), fs::path(program).parent_path().wstring());
 
-  // A missing file and a folder named like one: told, and never opened.
+  // A missing file and a folder named like one: told over the menu, which
+  // waits for each, and never opened.
   fs::create_directories(root / "folder.avi");
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
-  messagesSeen = 0;
-  for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
-    const std::string path = host::win32::Narrow(root.wstring()) + name;
-    EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), SE_ERR_FNF);
+  ClosingMessages([&] {
+    for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
+      const std::string path = host::win32::Narrow(root.wstring()) + name;
+      EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), SE_ERR_FNF);
+    }
+  });
+  ASSERT_EQ(messages.size(), 2u);
+  for (const Message& message : messages) {
+    EXPECT_EQ(message.owner, form->window());
+    EXPECT_TRUE(message.ownerDisabled);
+    EXPECT_EQ(message.title, L"Zorvanta");
+    EXPECT_EQ(message.text, L"Файл не найден");
   }
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(messagesSeen, 2);
-  EXPECT_EQ(lastMessage, L"Файл не найден");
 }
 
 }  // namespace

@@ -114,12 +114,13 @@ intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operati
   const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
   // The shell says nothing of a missing file; the user is told here.
   if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
-  static const auto open = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
-  if (!open) return SE_ERR_DLLNOTFOUND;
+  if (!shellExecute_)
+    shellExecute_ = SystemFunction<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteW");
+  if (!shellExecute_) return SE_ERR_DLLNOTFOUND;
   const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
-  return reinterpret_cast<intptr_t>(open(WindowOf(ownerWindow), Wide(operation).c_str(),
-                                         target.c_str(), OrNone(wideParameters),
-                                         OrNone(wideDirectory), showCommand));
+  return reinterpret_cast<intptr_t>(shellExecute_(WindowOf(ownerWindow), Wide(operation).c_str(),
+                                                  target.c_str(), OrNone(wideParameters),
+                                                  OrNone(wideDirectory), showCommand));
 }
 
 std::string Application::AppPath() const { return ProgramFolder(); }

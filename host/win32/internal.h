@@ -248,10 +248,16 @@ class Application final : public Runtime {
   // Delivers messages until the program ends; the form sees keys first.
   int Loop();
 
+  // The shell's ShellExecuteW, looked up when the first document is opened;
+  // a test may put a stand-in in its place.
+  using ShellExecuteFunction = decltype(ShellExecuteW);
+  void setShellExecute(ShellExecuteFunction* function) { shellExecute_ = function; }
+
  private:
   FormWindow* FormOf(int32_t handle) const;
 
   std::vector<std::unique_ptr<FormWindow>> forms_;
+  ShellExecuteFunction* shellExecute_ = nullptr;
 };
 
 // The message box of the program, modal over the first window.

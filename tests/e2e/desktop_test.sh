@@ -10,10 +10,13 @@ install_opener
 openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
 WM_PID=$!
 trap 'kill "$WM_PID" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# A menu started before the window manager is ready is left unmanaged.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 300); do
+  wm_running && break
   sleep 0.1
 done
+wm_running || { fail "openbox never took the display"; finish; }
 start_menu
 
 states=$(xprop -id "$WINDOW" _NET_WM_STATE)

@@ -55,8 +55,9 @@ start_menu
 rm -r "$DISC/Video"
 click_at 100 282  # видео клипы, now missing
 check "a missing folder brings the message" wait_for_message
-# The message box has the menu's title: it is told apart by its size.
-read -r x y w h < <(xwininfo -id "$(message_window)" | awk '/upper-left X/ {x = $4}
+box=$(message_window)
+[[ -n "$box" ]] || finish
+read -r x y w h < <(xwininfo -id "$box" | awk '/upper-left X/ {x = $4}
   /upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
 check "the message is a small window of its own (${w}x$h)" test "$w" -lt 400 -a "$h" -lt 200
 finish
