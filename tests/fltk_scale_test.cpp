@@ -149,6 +149,7 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
     return int{picture.rgba[(static_cast<size_t>(y) * 640 + x) * 4 + c]};
   };
   const Shot shot(*form);
+  ASSERT_EQ(Line("", shot.width, shot.height), Line("", 640 * f, 480 * f)) << "not at scale " << f;
   constexpr int kFrame = 7;    // the outlines and rings, in the program's pixels
   constexpr int kCorner = 30;  // and where they round the corners
   auto inCorner = [&](int x, int y) {

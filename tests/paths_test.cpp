@@ -51,6 +51,8 @@ TEST(Paths, ABackslashInsideANameShowsAsPrivateUseAndComesBackWhole) {
 
 TEST(Paths, CaseIsFoldedForLatinAndCyrillicOnly) {
   EXPECT_EQ(host::FoldCase("Zorvanta - СЕРИЯ Ёж ÀÞ×"), "zorvanta - серия ёж àþ×");
+  // Each end of each folded range, and the letters just beyond them.
+  EXPECT_EQ(host::FoldCase("@AZ[ ÀÞß ЀЏАПРЯа"), "@az[ àþß ѐџапряа");
   EXPECT_EQ(host::FoldCase("\xD0"), "\xD0");  // bytes that are not UTF-8 pass
   EXPECT_NE(host::FoldCase("Ä"), host::FoldCase("A"));
 }
@@ -59,13 +61,17 @@ TEST(Paths, AMissingNameIsFoundWithoutRegardToCaseOnlyWhenOneEntryMatches) {
   namespace fs = std::filesystem;
   const fs::path root = fs::temp_directory_path() / ("zorvanta-paths-" + std::to_string(getpid()));
   fs::create_directories(root / "audio music");
+  fs::create_directories(root / "Movies/disc/audio music");  // beside a case twin
+  fs::create_directories(root / "movies");
   fs::create_directories(root / "Video");
   fs::create_directories(root / "VIDEO");
   for (const char* name : {"audio music/клип.wav", "Video/a.avi", "VIDEO/a.avi", "Exact", "exact"})
     std::ofstream(root / name) << "x";
   const std::string base = root.string() + "/";
   EXPECT_EQ(host::FindOnDisc(base + "Audio Music/КЛИП.wav"), base + "audio music/клип.wav");
-  EXPECT_EQ(host::FindOnDisc(base + "Exact"), base + "Exact");              // an exact name wins
+  EXPECT_EQ(host::FindOnDisc(base + "Exact"), base + "Exact");   // an exact name wins
+  EXPECT_EQ(host::FindOnDisc(base + "Movies/disc/Audio Music"),  // at every step
+            base + "Movies/disc/audio music");
   EXPECT_EQ(host::FindOnDisc(base + "video/a.avi"), base + "video/a.avi");  // two match
   EXPECT_EQ(host::FindOnDisc(base + "Audio Music/none"), base + "Audio Music/none");
   fs::remove_all(root);

@@ -1,8 +1,10 @@
 // The Windows host under Wine on a real X display, driven by the system's
 // own messages through its window procedures: the controls' system windows
-// where the layout puts them, the region and image on screen, the list box
-// with Cyrillic names, clicks and keys as the shared rules decide them,
-// paths, one menu per folder, and what a damaged picture does.
+// where the layout puts them, the region (a copy) and image on screen, the
+// list box with Cyrillic names, clicks and keys as the shared rules decide
+// them and where the mouse was, what the shell is asked, paths, the missing
+// file's message over the menu, one menu per folder, and what a damaged
+// picture does.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,6 +20,7 @@
 #include "host/win32/application.h"
 #include "host/win32/desktop.h"
 #include "host/win32/form_window.h"
+#include "host/win32/opener.h"
 #include "host/win32/unicode.h"
 #include "tests/fake_host.h"
 
@@ -40,8 +43,9 @@ class RecordingEvents : public host::FormEvents {
   void MouseDown(int16_t b, int16_t s, float x, float y) override {
     Add(Line("MouseDown", b, s, x, y));
   }
+  // Moves with a button held: the pointer's own wanderings carry none.
   void MouseMove(int16_t b, int16_t s, float x, float y) override {
-    Add(Line("MouseMove", b, s, x, y));
+    if (b) Add(Line("MouseMove", b, s, x, y));
   }
   void MouseUp(int16_t b, int16_t s, float x, float y) override {
     Add(Line("MouseUp", b, s, x, y));
@@ -68,18 +72,55 @@ void Pump(DWORD milliseconds = 300) {
   }
 }
 
-// Counts the message boxes that open, closing each with its OK button.
-int messagesSeen = 0;
-std::wstring lastMessage;
+// A message box of this program, as it showed.
+struct Message {
+  HWND owner;
+  bool ownerDisabled;
+  std::wstring title, text;
+};
+std::vector<Message> messages;
+
+// The message box open on this thread, whoever owns it, not yet closed.
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+  wchar_t kind[16] = {};
+  GetClassNameW(window, kind, 16);
+  if (std::wstring_view(kind) != L"#32770" || !IsWindowEnabled(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Notes each message box as it shows and closes it with its OK button, so
+// that a box with a wrong owner or title fails its test at once.
 void CALLBACK CloseMessages(HWND, UINT, UINT_PTR, DWORD) {
-  HWND box = FindWindowW(L"#32770", L"Zorvanta");
-  if (!box || !IsWindowEnabled(box)) return;
-  wchar_t text[256] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's text
-  lastMessage = text;
-  ++messagesSeen;
-  EnableWindow(box, FALSE);  // counted once
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  Message seen{GetWindow(box, GW_OWNER), false, std::wstring(64, L'\0'), std::wstring(256, L'\0')};
+  seen.ownerDisabled = seen.owner && !IsWindowEnabled(seen.owner);
+  seen.title.resize(GetWindowTextW(box, seen.title.data(), 64));
+  seen.text.resize(GetDlgItemTextW(box, 0xFFFF, seen.text.data(), 256));  // the box's text
+  messages.push_back(seen);
+  EnableWindow(box, FALSE);  // noted once
   PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Runs what may bring message boxes, noting and closing each.
+template <typename Action>
+void ClosingMessages(Action&& action) {
+  messages.clear();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
+  action();
+  KillTimer(nullptr, timer);
+}
+
+// What the shell was asked, in place of the system's ShellExecuteW.
+std::vector<std::string> shellCalls;
+HINSTANCE WINAPI RecordShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file,
+                                    const wchar_t* parameters, const wchar_t* folder, int show) {
+  auto text = [](const wchar_t* given) { return host::win32::Narrow(given ? given : L""); };
+  shellCalls.push_back(Line(owner ? "owned" : "no owner", show) + " " + text(verb) + " [" +
+                       text(file) + "] [" + text(parameters) + "] [" + text(folder) + "]");
+  return reinterpret_cast<HINSTANCE>(33);  // above 32: done
 }
 
 int exitStatus = -1;
@@ -126,12 +167,16 @@ class Win32HostTest : public ::testing::Test {
     MapWindowPoints(form->window(), window, &point, 1);
     return MAKELPARAM(point.x, point.y);
   }
+  // Puts the pointer on form pixel (x, y).
+  static void PointAt(int x, int y) {
+    POINT pointer{x, y};
+    ClientToScreen(form->window(), &pointer);
+    SetCursorPos(pointer.x, pointer.y);
+  }
   // Posts mouse messages, each at form pixel (x, y) of its window, the
   // pointer put where the first happens, and runs the host's loop.
   void Post(std::vector<std::tuple<HWND, UINT, WPARAM, int, int>> messages) {
-    POINT pointer{std::get<3>(messages[0]), std::get<4>(messages[0])};
-    ClientToScreen(form->window(), &pointer);
-    SetCursorPos(pointer.x, pointer.y);
+    PointAt(std::get<3>(messages[0]), std::get<4>(messages[0]));
     for (const auto& [window, message, wParam, x, y] : messages)
       PostMessageW(window, message, wParam, In(window, x, y));
     PostQuitMessage(0);
@@ -167,6 +212,12 @@ TEST_F(Win32HostTest, TheWindowIsCentredAndThePanelsWindowsLieWhereTheLayoutPuts
 }
 
 TEST_F(Win32HostTest, TheRegionRoundsTheCornersAndTheImageShowsOnScreen) {
+  // The program deletes its region straight after handing it over, as the
+  // decoration does: the window must have been given a copy.
+  host::Runtime& rt = host::runtime();
+  const int32_t given = rt.CreateRoundRectRgn(0, 0, 640, 480, 20, 20);
+  ASSERT_NE(rt.SetWindowRgn(form->hWnd(), given, true), 0);
+  EXPECT_TRUE(rt.DeleteObject(given));
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(form->window(), region), ERROR);  // still there after DeleteObject
   EXPECT_FALSE(PtInRegion(region, 0, 0));
@@ -272,7 +323,7 @@ TEST_F(Win32HostTest, TheShownListHasTheKeyboardAndOpensOncePerPressOrDoubleClic
   EXPECT_EQ(GetFocus(), form->window());
   events.lines.clear();
   PostMessageW(l, WM_KEYDOWN, VK_RETURN, 0);  // even sent to the list box itself
-  Keys({{WM_KEYDOWN, VK_HOME}});
+  Keys({{WM_KEYDOWN, VK_HOME}, {WM_KEYUP, VK_HOME}, {WM_KEYUP, VK_RETURN}});  // none left held
   EXPECT_THAT(events.lines, ElementsAre("KeyDown 13 0", "KeyDown 36 0"));
   EXPECT_EQ(form->fileListBox("List1").FileName(), "арбуз.wav");
 }
@@ -292,6 +343,46 @@ TEST_F(Win32HostTest, ThePointerAndThePressFollowTheSharedLayout) {
   EXPECT_NE(form->fileListBox("List1").FileName(), "");
 }
 
+// A busy program handles mouse messages after the pointer has moved on: each
+// reports where it happened.
+TEST_F(Win32HostTest, EachMouseMessageReportsWhereItHappenedNotWhereThePointerIsNow) {
+  HWND w = form->window();
+  const std::tuple<UINT, WPARAM, int, int> path[] = {{WM_LBUTTONDOWN, MK_LBUTTON, 300, 450},
+                                                     {WM_MOUSEMOVE, MK_LBUTTON, 310, 446},
+                                                     {WM_MOUSEMOVE, MK_LBUTTON, 320, 442},
+                                                     {WM_LBUTTONUP, 0, 330, 438}};
+  for (auto [message, buttons, x, y] : path) {
+    PointAt(x, y);
+    PostMessageW(w, message, buttons, In(w, x, y));
+  }
+  PointAt(100, 300);  // elsewhere before any is handled
+  PostQuitMessage(0);
+  application->Loop();
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 1 0 4500 6750", "MouseMove 1 0 4650 6690",
+                                        "MouseMove 1 0 4800 6630", "MouseUp 1 0 4950 6570"));
+}
+
+// The program's own roads to the shell: the maker's name and a listed file,
+// each opened with "open", shown normally, with no owner, parameters or folder.
+TEST_F(Win32HostTest, TheMakersLinkAndAListedFileReachTheShellAsTheProgramAsks) {
+  app::Form1 program(*form);
+  form->setEvents(&program);
+  host::win32::SetShellExecute(RecordShellExecute);
+  shellCalls.clear();
+  HWND w = form->window();
+  ClosingMessages([&] {
+    Post({{w, WM_LBUTTONDOWN, MK_LBUTTON, 110, 437}, {w, WM_LBUTTONUP, 0, 110, 437}});  // the maker
+    ShowList({"клип.avi"});
+    SendMessageW(List(), LB_SETCURSEL, 0, 0);
+    Keys({{WM_KEYDOWN, VK_RETURN}, {WM_KEYUP, VK_RETURN}});
+  });
+  host::win32::SetShellExecute(nullptr);
+  EXPECT_TRUE(messages.empty()) << host::win32::Narrow(messages[0].text);
+  const std::string file = host::win32::Narrow((root / Wide("клип.avi")).wstring());
+  EXPECT_THAT(shellCalls, ElementsAre("no owner 1 open [https://quorrel.example/] [] []",
+                                      "no owner 1 open [" + file + "] [] []"));
+}
+
 TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNotOpened) {
   EXPECT_EQ(host::NativePath("E:\\"), "E:\\");
   EXPECT_EQ(host::NativePath("E:\\\\Audio Music"), "E:\\Audio Music");
@@ -304,17 +395,22 @@ TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNo
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   EXPECT_EQ(Wide(host::runtime().AppPath()), fs::path(program).parent_path().wstring());
 
-  // A missing file and a folder named like one: told, and never opened.
+  // A missing file and a folder named like one: told over the menu, which
+  // waits for each, and never opened.
   fs::create_directories(root / "folder.avi");
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
-  messagesSeen = 0;
-  for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
-    const std::string path = host::win32::Narrow(root.wstring()) + name;
-    EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), 2);  // SE_ERR_FNF
+  ClosingMessages([&] {
+    for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
+      const std::string path = host::win32::Narrow(root.wstring()) + name;
+      EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), 2);  // SE_ERR_FNF
+    }
+  });
+  ASSERT_EQ(messages.size(), 2u);
+  for (const Message& message : messages) {
+    EXPECT_EQ(message.owner, form->window());
+    EXPECT_TRUE(message.ownerDisabled);
+    EXPECT_EQ(message.title, L"Zorvanta");
+    EXPECT_EQ(message.text, L"Файл не найден");
   }
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(messagesSeen, 2);
-  EXPECT_EQ(lastMessage, L"Файл не найден");
 }
 
 TEST_F(Win32HostTest, OneMenuPerFolderAndADamagedPictureEndsTheProgramAfterItsMessage) {
@@ -324,12 +420,10 @@ TEST_F(Win32HostTest, OneMenuPerFolderAndADamagedPictureEndsTheProgramAfterItsMe
   EXPECT_FALSE(host::win32::RaiseRunningMenu(folder + "\\other"));
 
   const fake::DamagedHand broken(app::Form1Design());
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
-  messagesSeen = 0;
-  host::Deliver([&] { application->CreateForm(broken.design); });
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(messagesSeen, 1);
-  EXPECT_EQ(lastMessage.substr(0, 22), L"Ошибка выполнения 481:");
+  ClosingMessages([&] { host::Deliver([&] { application->CreateForm(broken.design); }); });
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].owner, form->window());
+  EXPECT_EQ(messages[0].text.substr(0, 22), L"Ошибка выполнения 481:");
   EXPECT_EQ(exitStatus, 1);
 }
 

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <type_traits>
 
 #include "host/documents.h"
 #include "host/host.h"
@@ -18,6 +19,7 @@ namespace host::win32 {
 namespace {
 
 constexpr intptr_t kShellFileNotFound = SE_ERR_FNF;
+static_assert(std::is_same_v<ShellExecuteFunction, decltype(ShellExecuteW)>);
 
 EntryKind EntryKindOf(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -29,7 +31,11 @@ EntryKind EntryKindOf(const std::wstring& path) {
 // The system's text, or none where the program gives an empty one.
 const wchar_t* OrNone(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
+ShellExecuteFunction* shellExecute = nullptr;
+
 }  // namespace
+
+void SetShellExecute(ShellExecuteFunction* function) { shellExecute = function; }
 
 intptr_t OpenDocument(HWND owner, std::string_view operation, std::string_view file,
                       std::string_view parameters, std::string_view directory,
@@ -38,12 +44,13 @@ intptr_t OpenDocument(HWND owner, std::string_view operation, std::string_view f
   const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
   // The shell says nothing of a missing file; the user is told here.
   if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
-  static const auto open = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
-  if (!open) return SE_ERR_DLLNOTFOUND;
+  if (!shellExecute)
+    shellExecute = SystemFunction<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteW");
+  if (!shellExecute) return SE_ERR_DLLNOTFOUND;
   const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
-  return reinterpret_cast<intptr_t>(open(owner, Wide(operation).c_str(), target.c_str(),
-                                         OrNone(wideParameters), OrNone(wideDirectory),
-                                         showCommand));
+  return reinterpret_cast<intptr_t>(shellExecute(owner, Wide(operation).c_str(), target.c_str(),
+                                                 OrNone(wideParameters), OrNone(wideDirectory),
+                                                 showCommand));
 }
 
 }  // namespace host::win32

@@ -131,17 +131,22 @@ run_program() {
   (cd "$E2E_ROOT" && exec timeout 20 "${PROGRAM_COMMAND[@]}" 2>>"$MENU_ERRORS")
 }
 
-# A real window manager, Debian's openbox, for as long as the test runs.
+# A real window manager, Debian's openbox, for as long as the test runs. A
+# menu started before it is ready is left unmanaged: the test fails when it
+# has not taken the display within 30 s.
 start_window_manager() {
   openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
   WM_PID=$!
   trap 'kill "$WM_PID" 2>/dev/null || true; cleanup' EXIT
-  for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+  for _ in $(seq 300); do
+    window_manager_running && return 0
     sleep 0.1
   done
-  return 1
+  fail "openbox never took the display"
+  finish
 }
+
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # Starts the menu (or what starts it, given) from another working folder and
 # waits for its window. Its standard error goes to MENU_ERRORS, shown if a check fails.
@@ -164,8 +169,19 @@ wait_for_menu() {
     [[ -n "$WINDOW" ]] && break
     sleep 0.1
   done
-  [[ -n "$WINDOW" ]] || { echo "the menu window never appeared" >&2; exit 1; }
+  [[ -n "$WINDOW" ]] || never_appeared
   sleep 0.3
+}
+
+# What there is to know when the window does not come.
+never_appeared() {
+  local state="has ended"
+  menu_running && state="is still running"
+  echo "FAIL: the menu window never appeared; the menu $state. Its standard error:" >&2
+  cat "$MENU_ERRORS" >&2
+  echo "The X server's log (${X_SERVER_LOG:-none}):" >&2
+  cat "${X_SERVER_LOG:-/dev/null}" >&2
+  exit 1
 }
 
 window_geometry() {  # sets WIN_X WIN_Y WIN_W WIN_H
@@ -225,14 +241,29 @@ close_with_cross() {
   test "$status" = 0
 }
 
-# A message box: a window titled like the menu, other than the menu itself.
+# A message box: a window the menu owns (it is "transient for" the menu),
+# whatever its title.
 message_window() {
-  xdotool search --onlyvisible --name '^Zorvanta$' 2>/dev/null | grep -v "^$WINDOW\$" | head -1 || true
+  local owner window
+  owner=$(printf '0x%x' "$WINDOW")
+  for window in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    if [[ $(xprop -id "$window" WM_TRANSIENT_FOR 2>/dev/null) == *" $owner" ]]; then
+      echo "$window"
+      return
+    fi
+  done
 }
 
+# True when a message box titled like the menu comes over it.
 wait_for_message() {
+  local box
   for _ in $(seq 30); do
-    [[ -n "$(message_window)" ]] && return 0
+    box=$(message_window)
+    if [[ -n "$box" ]]; then
+      [[ $(xdotool getwindowname "$box") == Zorvanta ]] && return 0
+      echo "the message box is titled \"$(xdotool getwindowname "$box")\"" >&2
+      return 1
+    fi
     sleep 0.1
   done
   return 1

@@ -20,13 +20,13 @@ case "$1" in
       /d 'C:\windows\system32\winebrowser.exe "%1"' /f
     mkdir "$WINEPREFIX/empty-drive"
     ln -s ../empty-drive "$WINEPREFIX/dosdevices/q:"
-    /usr/lib/wine/wineserver64 -w
+    "$here/wine" wineserver -w
     ;;
   idle)
-    /usr/lib/wine/wineserver64 -w
+    "$here/wine" wineserver -w
     ;;
   remove)
-    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    "$here/wine" wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     ;;
 esac
