@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/messages.h"
 #include "host/png_pixels.h"
 
 namespace host {
@@ -24,7 +25,7 @@ constexpr int kCursorBits = 1;
 constexpr uint8_t kOpaque = 255;
 
 [[noreturn]] void Refuse(const std::string& what) {
-  throw RuntimeError(err::kInvalidPicture, "Invalid picture file: " + what);
+  throw RuntimeError(err::kInvalidPicture, InvalidPictureText(what));
 }
 
 void Expect(bool holds, const char* what) {

@@ -30,14 +30,16 @@ TEST(Numbers, RoundHalvesToEvenRaiseOverflowAndDivideRoundedOperands) {
 
 TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
   const std::vector<host::FolderEntry> entries = {
-      {"клип 10.avi"}, {"клип 2.avi"}, {"B.mp3"},     {"a.mp3"},     {".hidden"},
-      {"Zeta"},        {"bin", true},  {"x10y2"},     {"x10y10"},    {"secret", false, true},
-      {"track007"},    {"track7"},     {"Track 1.A"}, {"track 1.a"}, {"."},
-      {"клип"},        {"12"},         {"9"},         {"Клип 1.avi"}};
-  EXPECT_THAT(host::ListedFiles(entries),
-              ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a",
-                                     "track007", "track7", "x10y2", "x10y10", "Zeta", "Клип 1.avi",
-                                     "клип", "клип 2.avi", "клип 10.avi"));
+      {"клип 10.avi"}, {"клип 2.avi"}, {"B.mp3"},     {"a.mp3"},      {".hidden"},
+      {"Zeta"},        {"bin", true},  {"x10y2"},     {"x10y10"},     {"secret", false, true},
+      {"track007"},    {"track7"},     {"Track 1.A"}, {"track 1.a"},  {"."},
+      {"клип"},        {"12"},         {"9"},         {"Клип 1.avi"}, {"Баня"},
+      {"арбуз"},       {"Ель"},        {"ёж"},        {"Ёлка"},       {"жук"}};
+  EXPECT_THAT(
+      host::ListedFiles(entries),
+      ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a", "track007",
+                             "track7", "x10y2", "x10y10", "Zeta", "арбуз", "Баня", "ёж", "Ёлка",
+                             "Ель", "жук", "клип", "Клип 1.avi", "клип 2.avi", "клип 10.avi"));
 }
 
 TEST(Documents, OnlyAFileIsOpenedAndAnythingElseIsToldAsMissing) {

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/posix/paths.h"
+
 namespace {
 
 TEST(Paths, BackslashesSeparateFoldersAndOnlySchemesWithTwoSlashesAreWebAddresses) {

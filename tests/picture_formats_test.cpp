@@ -71,7 +71,7 @@ void ExpectRefused(const PictureFile& file, const Buffer& damaged) {
     ADD_FAILURE() << "the damaged file was accepted";
   } catch (const host::RuntimeError& error) {
     EXPECT_EQ(error.number(), host::err::kInvalidPicture);
-    EXPECT_NE(std::string(error.what()).find("picture"), std::string::npos);
+    EXPECT_NE(std::string(error.what()).find("рисунок"), std::string::npos);
   }
 }
 

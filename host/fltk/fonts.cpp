@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "host/messages.h"
+
 namespace host::fltk {
 
 namespace {
@@ -36,7 +38,7 @@ bool TextDrawable() {
     fl_open_display();
     DrawTextSharpOnFewColours();
     if (AnyFontOpens()) return true;
-    std::fputs("start: no usable font (see fontconfig); the menu shows no text\n", stderr);
+    std::fputs(NoFontLine().c_str(), stderr);
     return false;
   }();
   return drawable;

@@ -26,15 +26,9 @@ constexpr const char* kOpener = "xdg-open";
 constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
 constexpr intptr_t kShellFileNotFound = 2;
 constexpr intptr_t kShellNoAssociation = 31;  // also the answer to an unknown verb
-constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть";
 constexpr double kPollSeconds = 0.25;
 // The opener's own failures come at once; later exits are the player's.
 constexpr auto kOpenerVerdictWithin = std::chrono::seconds(10);
-
-// The message may come seconds after the click: it names what it is about.
-std::string NoProgramFor(std::string_view document) {
-  return std::string(kNoProgram) + "\n«" + std::string(document) + "».";
-}
 
 // xdg-open's exit statuses: 2 the file is missing, 3 no program for it,
 // 4 the program failed; 127 nothing could be run.
@@ -46,7 +40,7 @@ std::string VerdictOf(int status, std::string_view document) {
     case 3:
     case 4:
     case 127:
-      return NoProgramFor(document);
+      return NoProgramText(document);
     default:
       return {};
   }
@@ -111,7 +105,7 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   char* const argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
   pid_t pid = 0;
   if (posix_spawnp(&pid, kOpener, nullptr, nullptr, argv, environ) != 0) {
-    runtime().MsgBox(NoProgramFor(DocumentName(web, target)));
+    runtime().MsgBox(NoProgramText(DocumentName(web, target)));
     return kShellNoAssociation;
   }
   if (openings.empty()) Fl::add_timeout(kPollSeconds, Watch);

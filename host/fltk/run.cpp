@@ -1,13 +1,10 @@
-#include <FL/Fl.H>
 #include <fcntl.h>
 
 #include <cerrno>
 
 #include "host/fltk/application.h"
-#include "host/fltk/delivery.h"
 #include "host/fltk/desktop.h"
 #include "host/fltk/display.h"
-#include "host/fltk/form_window.h"
 #include "host/fltk/keyboard.h"
 #include "host/paths.h"
 
@@ -32,26 +29,9 @@ int Run(const FormDesign& design, const MakeHandlers& makeHandlers) {
   KeepStandardFilesOpen();
   if (!OpenDisplay()) return 1;
   if (RaiseRunningMenu(ProgramFolder())) return 0;
+  InstallKeyboard();
   Application application;
-  install(&application);
-  InstallKeyPreview();
-  FormWindow* form = nullptr;
-  std::unique_ptr<FormEvents> handlers;
-  Deliver([&] {
-    form = &application.CreateForm(design);
-    handlers = makeHandlers(*form);
-    form->setEvents(handlers.get());
-    handlers->Load();
-  });
-  int status = 1;
-  if (!ProgramEnded()) {
-    form->ShowCentred();
-    ShowInTaskbar(*form);
-    AnnounceMenu(*form);
-    Deliver([&] { status = Fl::run(); });
-  }
-  install(nullptr);
-  return status;
+  return RunProgram(application, design, makeHandlers);
 }
 
 }  // namespace host::fltk

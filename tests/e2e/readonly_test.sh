@@ -24,13 +24,8 @@ check "the cross ends the session" close_with_cross
 
 check "the opener was reached" test -s "$OPEN_LOG"
 check "the home folder was never made" test ! -e "$E2E_ROOT/home"
-writes=$(grep -E '^(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)|^(mkdir|mkdirat|rmdir|chmod|fchmod|fchmodat|chown|rename|renameat2?|link|symlink|unlink|unlinkat|truncate|ftruncate)\(' "$MENU_TRACE" || true)
+# A call that failed changed nothing: Wine looks for its own folders so.
+writes=$(grep -E '^(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)|^(mkdir|mkdirat|rmdir|chmod|fchmod|fchmodat|chown|rename|renameat2?|link|symlink|unlink|unlinkat|truncate|ftruncate)\(' "$MENU_TRACE" | grep -v ' = -1 ' || true)
 check "no call writes a file ($writes)" test -z "$writes"
 check "the trace saw the menu" grep -q /proc/self/exe "$MENU_TRACE"
-# From a disc it pages itself in from one pass over its own file, read
-# before anything else of the program's: the loader's files aside, that is
-# the first file it opens.
-first=$(awk '/^openat\(/ && !/"\/etc\/ld\.so|\.so[.0-9]*"/ { print; exit }' "$MENU_TRACE")
-check "the menu first reads its own file ($first)" \
-  grep -qF "\"$DISC/$PROGRAM_NAME\", O_RDONLY" <<<"$first"
 finish

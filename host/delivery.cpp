@@ -1,12 +1,10 @@
-#include "host/fltk/delivery.h"
+#include "host/delivery.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "host/messages.h"
-
-namespace host::fltk {
+namespace host {
 
 namespace {
 
@@ -35,9 +33,13 @@ void ReplaceExit(ExitFunction exit) {
 
 void ReportAndEnd(int32_t number, std::string_view description) {
   const std::string text = UntrappedErrorText(number, description);
-  std::fprintf(stderr, "start: %s\n", text.c_str());
-  runtime().MsgBox(text);
+  std::fputs(ErrorLine(text).c_str(), stderr);
+  // Before a window exists there is no run time to show the box.
+  try {
+    runtime().MsgBox(text);
+  } catch (const std::exception&) {
+  }
   EndProgram(1);
 }
 
-}  // namespace host::fltk
+}  // namespace host

@@ -1,5 +1,5 @@
 // How an event reaches the program's handler, what an error it does not
-// trap does, and how the program ends.
+// trap does, and how the program ends: one way under every host.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "host/host.h"
+#include "host/messages.h"
 
-namespace host::fltk {
+namespace host {
 
 // Ends the program with `status`. From then on no handler of the program
 // runs. The process itself leaves through the exit function.
@@ -21,8 +22,8 @@ bool ProgramEnded();
 using ExitFunction = void (*)(int status);
 void ReplaceExit(ExitFunction exit);
 
-// Reports an untrapped run-time error in the message box and ends the
-// program with status 1.
+// Reports an untrapped run-time error on standard error and in the message
+// box, then ends the program with status 1.
 void ReportAndEnd(int32_t number, std::string_view description);
 
 // Runs one handler of the program, unless the program has ended.
@@ -38,4 +39,4 @@ void Deliver(Handler&& handler) {
   }
 }
 
-}  // namespace host::fltk
+}  // namespace host
