@@ -10,6 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX="$2"
 case "$1" in
   make)
+    # A prefix left by a run that was stopped may still have its server.
+    if [ -d "$WINEPREFIX" ]; then "$here/wine" wineserver -k 2>/dev/null || true; fi
     rm -rf "$WINEPREFIX"
     "$here/wine" wineboot -i
     # Wine's own browser hands a document on to xdg-open, as a file:// address.
