@@ -3,13 +3,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/design.h"
 #include "host/numbers.h"
 
 namespace host {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 // Division rounding toward minus infinity, for a positive divisor.
 int64_t FloorDiv(int64_t dividend, int64_t divisor) {
@@ -45,6 +44,12 @@ int DisplayScale::ToProgram(int screenPixel) const {
 
 float DisplayScale::ProgramPixelsOf(int screenPixels) const {
   return static_cast<float>(static_cast<double>(screenPixels) * kOne / quarters_);
+}
+
+int DisplayScale::ScreenPixelAt(float programPixels) const {
+  // A whole pixel come back a hair short, in single precision, is still it.
+  constexpr double kHair = 1.0 / 1024;
+  return static_cast<int>(std::floor(static_cast<double>(programPixels) * factor() + kHair));
 }
 
 int DisplayScale::Scaled(double length) const {

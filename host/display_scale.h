@@ -39,6 +39,8 @@ class DisplayScale {
   // A place on the screen in the program's pixels, fractions kept: where a
   // press lands among the controls and the list's rows.
   float ProgramPixelsOf(int screenPixels) const;
+  // Back: the screen pixel such a place lies in.
+  int ScreenPixelAt(float programPixels) const;
   // A length in screen pixels, rounded to whole pixels: fonts, pens, cursors.
   int Scaled(double length) const;
   // A distance on the screen in the program's twips: fractions are kept, so

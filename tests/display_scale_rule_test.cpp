@@ -124,6 +124,7 @@ TEST(DisplayScaleRule, EachScreenPixelBelongsToOneProgramPixelEvenlyAllAcross) {
       const DisplayScale scale = Quarters(quarters);
       ASSERT_EQ(static_cast<int>(std::floor(scale.ProgramPixelsOf(x))), scale.ToProgram(x))
           << quarters << " at " << x;
+      ASSERT_EQ(scale.ScreenPixelAt(scale.ProgramPixelsOf(x)), x) << quarters << " at " << x;
     }
 }
 
