@@ -1,11 +1,72 @@
 #include "host/fltk/canvas.h"
 
 #include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 
 namespace host::fltk {
 
+namespace {
+
+// Whether the screen takes pixels as 32-bit words 0x00RRGGBB in this
+// program's byte order: the usual X visual, which FLTK would reach only
+// after converting the image, row by row, at every scale's size.
+bool TakesWordsAsIs() {
+  const Visual* visual = fl_visual->visual;
+  // Words in a little-endian program's order, as the server takes them.
+  if (__BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__ || ImageByteOrder(fl_display) != LSBFirst)
+    return false;
+  if (fl_visual->c_class != TrueColor || (fl_visual->depth != 24 && fl_visual->depth != 32) ||
+      visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF)
+    return false;
+  int count = 0;
+  XPixmapFormatValues* formats = XListPixmapFormats(fl_display, &count);
+  bool words = false;
+  for (int i = 0; i < count; ++i)
+    if (formats[i].depth == fl_visual->depth) words = formats[i].bits_per_pixel == 32;
+  if (formats) XFree(formats);
+  return words;
+}
+
+// The image handed to the server as words, which it stores as they are.
+void PutWords(const Surface& image) {
+  const int width = image.width(), height = image.height();
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  std::unique_ptr<uint32_t[]> words(new uint32_t[count]);
+  // Four bytes read at once, the next pixel's red with them, and turned round
+  // (a little-endian program's order): 0xRRGGBBxx, shifted into place.
+  const uint8_t* from = image.data();
+  for (size_t i = 0; i + 1 < count; ++i, from += 3) {
+    uint32_t bytes;
+    std::memcpy(&bytes, from, sizeof bytes);
+    words[i] = __builtin_bswap32(bytes) >> 8;
+  }
+  words[count - 1] = uint32_t{from[0]} << 16 | uint32_t{from[1]} << 8 | from[2];
+  XImage* put = XCreateImage(fl_display, fl_visual->visual, fl_visual->depth, ZPixmap, 0,
+                             reinterpret_cast<char*>(words.get()), width, height, 32, 0);
+  if (!put) {
+    fl_draw_image(image.data(), 0, 0, width, height, 3);
+    return;
+  }
+  XPutImage(fl_display, fl_window, fl_gc, put, 0, 0,
+            static_cast<int>(std::lround(fl_transform_x(0, 0))),
+            static_cast<int>(std::lround(fl_transform_y(0, 0))), width, height);
+  put->data = nullptr;  // the words are ours to free
+  XDestroyImage(put);
+}
+
+}  // namespace
+
 void PaintImage(const Surface& image) {
-  fl_draw_image(image.data(), 0, 0, image.width(), image.height(), 3);
+  static const bool words = TakesWordsAsIs();
+  if (words && image.width() > 0 && image.height() > 0)
+    PutWords(image);
+  else
+    fl_draw_image(image.data(), 0, 0, image.width(), image.height(), 3);
 }
 
 }  // namespace host::fltk
