@@ -39,6 +39,12 @@ Rgb SystemColor(uint32_t index) {
   }
 }
 
+// How far a coordinate lies past where the corners' straight sides end, on
+// one axis of the rounded rectangle from p0 to p1 with corner radius r.
+double Excess(double p, double p0, double p1, double r) {
+  return std::abs(p - (p0 + p1) / 2) - ((p1 - p0) / 2 - r);
+}
+
 // Signed distance from point (px, py) to the path of the rounded rectangle
 // with corners (x0, y0) and (x1, y1) and corner radii rx, ry: positive
 // inside. Elliptic corners are scaled to circles, close enough for pens.
@@ -46,9 +52,7 @@ double InsideDistance(double px, double py, double x0, double y0, double x1, dou
                       double ry) {
   const double r = std::max(std::min(rx, ry), 0.0);
   const double sx = rx > 0 ? r / rx : 1.0, sy = ry > 0 ? r / ry : 1.0;
-  const double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
-  const double qx = std::abs(px - cx) - ((x1 - x0) / 2 - rx);
-  const double qy = std::abs(py - cy) - ((y1 - y0) / 2 - ry);
+  const double qx = Excess(px, x0, x1, rx), qy = Excess(py, y0, y1, ry);
   const double ox = std::max(qx, 0.0) * sx, oy = std::max(qy, 0.0) * sy;
   // Off the corners one of them is 0, and the root is not needed.
   const double outside = ox == 0 ? oy : oy == 0 ? ox : std::hypot(ox, oy);
@@ -284,10 +288,37 @@ void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom
     const double off = InsideDistance(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry) - lean;
     return off < half && (off > -half || (off == -half && outerEdgeTakes));
   };
-  auto paintSpan = [&](int y, double from, double to) {
+  auto forSpan = [&](double from, double to, auto&& step) {
     for (int x = Limit(std::floor(from), colFrom, colTo); x < Limit(std::ceil(to), colFrom, colTo);
          ++x)
+      step(x);
+  };
+  auto paintSpan = [&](int y, double from, double to) {
+    forSpan(from, to, [&](int x) {
       if (inked(x, y)) Plot(x, y, pen);
+    });
+  };
+  // The columns the sides' pen may cross in a middle row.
+  const std::pair<double, double> sides[] = {{scaled(left - reach), scaled(left + reach + 1)},
+                                             {scaled(right - reach - 1), scaled(right + reach)}};
+  // A middle row no nearer the top or bottom than any of those columns is to
+  // its side is as far from the path as its columns are from the sides: the
+  // same in every such row, so the first of them tells for the rest.
+  double sideExcess = INFINITY;
+  for (const auto& [from, to] : sides)
+    forSpan(from, to,
+            [&](int x) { sideExcess = std::min(sideExcess, Excess(x + 0.5, x0, x1, rx)); });
+  std::vector<int> sideColumns;
+  bool sideColumnsKnown = false;
+  auto sidesAlone = [&](int y) {
+    const double excess = Excess(y + 0.5, y0, y1, ry);
+    if (excess > 0 || excess > sideExcess) return false;
+    for (const auto& [from, to] : sides)
+      forSpan(from, to, [&](int x) {
+        if (!sideColumnsKnown && inked(x, y)) sideColumns.push_back(x);
+      });
+    sideColumnsKnown = true;
+    return true;
   };
   // Between the corners, a pixel of a row near the top or bottom lies a
   // pen's reach and more from the sides: it is as far from the path as the
@@ -304,9 +335,10 @@ void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom
       paintSpan(y, middleTo, colTo);
     } else if (nearTopOrBottom) {
       paintSpan(y, colFrom, colTo);
+    } else if (sidesAlone(y)) {
+      for (int x : sideColumns) Plot(x, y, pen);
     } else {  // only the two sides cross the middle rows
-      paintSpan(y, scaled(left - reach), scaled(left + reach + 1));
-      paintSpan(y, scaled(right - reach - 1), scaled(right + reach));
+      for (const auto& [from, to] : sides) paintSpan(y, from, to);
     }
   }
 }
