@@ -3,6 +3,7 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -32,29 +33,44 @@ bool TakesWordsAsIs() {
   return words;
 }
 
+// Pixels in words of their own, in bands of about this many: small enough to
+// stay in the cache and to need no fresh pages, which cost more at a large
+// scale than the words themselves.
+constexpr int kBandPixels = 1 << 16;
+
+// A row of RGB as words: four bytes read at once, the next pixel's red with
+// them, and turned round (a little-endian program's order): 0xRRGGBBxx,
+// shifted into place.
+void RowToWords(const uint8_t* from, int width, uint32_t* to) {
+  for (int x = 0; x + 1 < width; ++x, from += 3) {
+    uint32_t bytes;
+    std::memcpy(&bytes, from, sizeof bytes);
+    to[x] = __builtin_bswap32(bytes) >> 8;
+  }
+  to[width - 1] = uint32_t{from[0]} << 16 | uint32_t{from[1]} << 8 | from[2];
+}
+
 // The image handed to the server as words, which it stores as they are.
 void PutWords(const Surface& image) {
   const int width = image.width(), height = image.height();
-  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
-  std::unique_ptr<uint32_t[]> words(new uint32_t[count]);
-  // Four bytes read at once, the next pixel's red with them, and turned round
-  // (a little-endian program's order): 0xRRGGBBxx, shifted into place.
-  const uint8_t* from = image.data();
-  for (size_t i = 0; i + 1 < count; ++i, from += 3) {
-    uint32_t bytes;
-    std::memcpy(&bytes, from, sizeof bytes);
-    words[i] = __builtin_bswap32(bytes) >> 8;
-  }
-  words[count - 1] = uint32_t{from[0]} << 16 | uint32_t{from[1]} << 8 | from[2];
+  const int band = std::clamp(kBandPixels / width, 1, height);
+  std::unique_ptr<uint32_t[]> words(new uint32_t[static_cast<size_t>(width) * band]);
   XImage* put = XCreateImage(fl_display, fl_visual->visual, fl_visual->depth, ZPixmap, 0,
-                             reinterpret_cast<char*>(words.get()), width, height, 32, 0);
+                             reinterpret_cast<char*>(words.get()), width, band, 32, 0);
   if (!put) {
     fl_draw_image(image.data(), 0, 0, width, height, 3);
     return;
   }
-  XPutImage(fl_display, fl_window, fl_gc, put, 0, 0,
-            static_cast<int>(std::lround(fl_transform_x(0, 0))),
-            static_cast<int>(std::lround(fl_transform_y(0, 0))), width, height);
+  const int left = static_cast<int>(std::lround(fl_transform_x(0, 0)));
+  const int top = static_cast<int>(std::lround(fl_transform_y(0, 0)));
+  const size_t rowBytes = static_cast<size_t>(width) * 3;
+  for (int y = 0; y < height; y += band) {
+    const int rows = std::min(band, height - y);
+    for (int row = 0; row < rows; ++row)
+      RowToWords(image.data() + (static_cast<size_t>(y) + row) * rowBytes, width,
+                 &words[static_cast<size_t>(row) * width]);
+    XPutImage(fl_display, fl_window, fl_gc, put, 0, 0, left, top + y, width, rows);
+  }
   put->data = nullptr;  // the words are ours to free
   XDestroyImage(put);
 }
