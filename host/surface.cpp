@@ -59,6 +59,9 @@ double InsideDistance(double px, double py, double x0, double y0, double x1, dou
   return -(outside + std::min(std::max(qx, qy), 0.0) - r);
 }
 
+// More than the rounding of a distance in screen pixels can be off by.
+constexpr double kRoundingSlack = 1e-6;
+
 uint8_t Component(int32_t value16) { return static_cast<uint8_t>((value16 & 0xFFFF) >> 8); }
 
 // Coordinates reach the edge of the 32-bit range; sums and differences of
@@ -284,19 +287,31 @@ void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom
   const int rowTo = Limit(std::ceil(scaled(bottom + reach)), 0, height_);
   const int colFrom = Limit(std::floor(scaled(left - reach)), 0, width_);
   const int colTo = Limit(std::ceil(scaled(right + reach)), 0, width_);
-  auto inked = [&](int x, int y) {
-    const double off = InsideDistance(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry) - lean;
+  auto offset = [&](int x, int y) {
+    return InsideDistance(x + 0.5, y + 0.5, x0, y0, x1, y1, rx, ry) - lean;
+  };
+  auto inkedAt = [&](double off) {
     return off < half && (off > -half || (off == -half && outerEdgeTakes));
   };
+  auto inked = [&](int x, int y) { return inkedAt(offset(x, y)); };
   auto forSpan = [&](double from, double to, auto&& step) {
     for (int x = Limit(std::floor(from), colFrom, colTo); x < Limit(std::ceil(to), colFrom, colTo);
          ++x)
       step(x);
   };
+  // Along a row the distance changes by a pixel a pixel at most: the pixels
+  // nearer a bare one than it is from the pen's edge are bare too.
   auto paintSpan = [&](int y, double from, double to) {
-    forSpan(from, to, [&](int x) {
-      if (inked(x, y)) Plot(x, y, pen);
-    });
+    const int end = Limit(std::ceil(to), colFrom, colTo);
+    for (int x = Limit(std::floor(from), colFrom, colTo); x < end;) {
+      const double off = offset(x, y);
+      if (inkedAt(off)) {
+        Plot(x, y, pen);
+        ++x;
+      } else {
+        x += std::max(1.0, std::ceil(std::abs(off) - half - kRoundingSlack));
+      }
+    }
   };
   // The columns the sides' pen may cross in a middle row.
   const std::pair<double, double> sides[] = {{scaled(left - reach), scaled(left + reach + 1)},
