@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <system_error>
+#ifndef _WIN32
+#include <thread>
+#endif
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -123,6 +127,31 @@ void EnlargeRow(const uint8_t* from, const std::vector<Tap>& taps, uint16_t* to)
   }
 }
 
+// Work on rows 0..rows-1 as work(from, to): a large one split between this
+// thread and another, so that a second core shortens the wait for the
+// first picture. On Windows start.exe's size counts more, and the work is
+// done here alone.
+template <typename Work>
+void InHalves(int rows, size_t pixels, Work&& work) {
+#ifndef _WIN32
+  constexpr size_t kWorthAThread = size_t{1} << 18;
+  if (pixels >= kWorthAThread && rows > 1) {
+    std::thread other;
+    try {
+      other = std::thread(work, rows / 2, rows);
+    } catch (const std::system_error&) {
+      // No thread to be had: all of it here, below.
+    }
+    if (other.joinable()) {
+      work(0, rows / 2);
+      other.join();
+      return;
+    }
+  }
+#endif
+  work(0, rows);
+}
+
 // A row of screen pixels between two enlarged picture rows, the second's
 // share in 256ths: each component rounded from the exact sum.
 void BlendRows(const uint16_t* upper, const uint16_t* lower, size_t count, int share, uint8_t* to) {
@@ -223,31 +252,34 @@ void Surface::DrawPicture(int width, int height, const uint8_t* rgba) {
   // it need it.
   const int w = Edge(width, width_), h = Edge(height, height_);
   const std::vector<Tap> across = Taps(w, width, scale_), down = Taps(h, height, scale_);
-  // One value more than a row holds, which the enlarging may write over.
   const size_t values = static_cast<size_t>(w) * 3;
-  std::vector<uint16_t> upper(values + 1), lower(values + 1);
-  int upperRow = -1, lowerRow = -1;
-  auto enlargeRow = [&](int row, std::vector<uint16_t>& into) {
-    EnlargeRow(rgba + static_cast<size_t>(row) * width * 4, across, into.data());
-  };
-  for (int y = 0; y < h; ++y) {
-    const Tap& tap = down[static_cast<size_t>(y)];
-    if (upperRow != tap.first) {
-      if (lowerRow == tap.first) {
-        std::swap(upper, lower);
-        std::swap(upperRow, lowerRow);
-      } else {
-        enlargeRow(tap.first, upper);
-        upperRow = tap.first;
+  auto enlargeRows = [&](int from, int to) {
+    // One value more than a row holds, which the enlarging may write over.
+    std::vector<uint16_t> upper(values + 1), lower(values + 1);
+    int upperRow = -1, lowerRow = -1;
+    auto enlargeRow = [&](int row, std::vector<uint16_t>& into) {
+      EnlargeRow(rgba + static_cast<size_t>(row) * width * 4, across, into.data());
+    };
+    for (int y = from; y < to; ++y) {
+      const Tap& tap = down[static_cast<size_t>(y)];
+      if (upperRow != tap.first) {
+        if (lowerRow == tap.first) {
+          std::swap(upper, lower);
+          std::swap(upperRow, lowerRow);
+        } else {
+          enlargeRow(tap.first, upper);
+          upperRow = tap.first;
+        }
       }
+      if (lowerRow != tap.second) {
+        enlargeRow(tap.second, lower);
+        lowerRow = tap.second;
+      }
+      BlendRows(upper.data(), lower.data(), values, tap.share,
+                &pixels_[static_cast<size_t>(y) * width_ * 3]);
     }
-    if (lowerRow != tap.second) {
-      enlargeRow(tap.second, lower);
-      lowerRow = tap.second;
-    }
-    BlendRows(upper.data(), lower.data(), values, tap.share,
-              &pixels_[static_cast<size_t>(y) * width_ * 3]);
-  }
+  };
+  InHalves(h, static_cast<size_t>(w) * static_cast<size_t>(h), enlargeRows);
 }
 
 void Surface::FillBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color) {
