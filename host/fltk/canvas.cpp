@@ -9,6 +9,10 @@
 #include <cstring>
 #include <memory>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace host::fltk {
 
 namespace {
@@ -41,7 +45,7 @@ constexpr int kBandPixels = 1 << 16;
 // A row of RGB as words: four bytes read at once, the next pixel's red with
 // them, and turned round (a little-endian program's order): 0xRRGGBBxx,
 // shifted into place.
-void RowToWords(const uint8_t* from, int width, uint32_t* to) {
+void RowToWordsByBytes(const uint8_t* from, int width, uint32_t* to) {
   for (int x = 0; x + 1 < width; ++x, from += 3) {
     uint32_t bytes;
     std::memcpy(&bytes, from, sizeof bytes);
@@ -49,6 +53,34 @@ void RowToWords(const uint8_t* from, int width, uint32_t* to) {
   }
   to[width - 1] = uint32_t{from[0]} << 16 | uint32_t{from[1]} << 8 | from[2];
 }
+
+#if defined(__x86_64__) || defined(__i386__)
+// Four pixels at once, their bytes shuffled into words: found in every x86
+// processor since 2006, asked for all the same.
+__attribute__((target("ssse3"))) void RowToWordsShuffled(const uint8_t* from, int width,
+                                                         uint32_t* to) {
+  const __m128i order = _mm_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
+  int x = 0;
+  // Sixteen bytes read for twelve: the last pixels are left to the bytes' way.
+  for (; x + 6 <= width; x += 4, from += 12)
+    _mm_storeu_si128(
+        reinterpret_cast<__m128i*>(to + x),
+        _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from)), order));
+  RowToWordsByBytes(from, width - x, to + x);
+}
+
+void RowToWords(const uint8_t* from, int width, uint32_t* to) {
+  static const bool shuffles = __builtin_cpu_supports("ssse3");
+  if (shuffles)
+    RowToWordsShuffled(from, width, to);
+  else
+    RowToWordsByBytes(from, width, to);
+}
+#else
+void RowToWords(const uint8_t* from, int width, uint32_t* to) {
+  RowToWordsByBytes(from, width, to);
+}
+#endif
 
 // The image handed to the server as words, which it stores as they are.
 void PutWords(const Surface& image) {
