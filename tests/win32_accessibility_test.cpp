@@ -3,68 +3,24 @@
 // client object fetched through WM_GETOBJECT. Wine 8 answers E_NOINTERFACE
 // when another process asks for the object, so the reader here is the test
 // itself.
-#include <windows.h>
-// After windows.h, which it needs.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <oleacc.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/form1_design.h"
 #include "host/win32/accessibility_bridge.h"
 #include "host/win32/unicode.h"
+#include "tests/accessibility_stand_in.h"
 
 namespace {
 
-using host::accessibility::Entry;
-using host::accessibility::Role;
+using stand_in::Made;
+using stand_in::Role;
 using ::testing::ElementsAre;
-
-// The window's rules, stood in for: the design's entries where the design
-// puts them, and a record of what a reader asked.
-Entry Made(std::string name, Role role, host::Rect rect, std::string value = {}) {
-  Entry entry;
-  entry.name = std::move(name);
-  entry.role = role;
-  entry.rect = rect;
-  entry.value = std::move(value);
-  return entry;
-}
-
-class StandIn final : public host::accessibility::Window {
- public:
-  StandIn() {
-    for (const host::EntryDesign& design : app::Form1Entries()) {
-      if (design.role == Role::List) continue;  // the panel is hidden
-      for (const host::ControlDesign& control : app::Form1Controls())
-        if (control.name == design.control && control.index == design.index) {
-          const host::TwipsRect& r = control.rect;
-          const int k = host::kTwipsPerPixel;
-          entries.push_back(
-              Made(std::string(design.name), design.role,
-                   {r.left / k, r.top / k, (r.left + r.width) / k, (r.top + r.height) / k},
-                   std::string(design.value)));
-        }
-    }
-  }
-  std::string Title() const override { return "Zorvanta"; }
-  std::vector<Entry> Entries() const override {
-    std::vector<Entry> shown = entries;
-    if (focused) shown[*focused].focused = true;
-    return shown;
-  }
-  std::optional<size_t> FocusedEntry() const override { return focused; }
-  bool Active() const override { return true; }
-  void Focus(size_t entry) override { focused = entry; }
-  void DoDefaultAction(size_t entry) override { actions.push_back(entries[entry].name); }
-
-  std::vector<Entry> entries;
-  std::optional<size_t> focused;
-  std::vector<std::string> actions;
-};
 
 std::string Narrow(BSTR text) {
   std::string narrow = text ? host::win32::Narrow(text) : "";
@@ -124,7 +80,7 @@ class Win32AccessibilityTest : public ::testing::Test {
     return static_cast<IAccessible*>(object);
   }
 
-  StandIn entries;
+  stand_in::Window entries;
   HWND window = nullptr;
   IAccessible* client = nullptr;
   static inline std::unique_ptr<host::win32::AccessibilityBridge> bridge;
