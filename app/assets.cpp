@@ -1,9 +1,6 @@
 #include "app/assets.h"
 
 #include <cstdint>
-#include <vector>
-
-#include "host/packing.h"
 
 // Bounds of each picture, from assets.S.
 extern "C" const uint8_t zorvanta_background_begin[], zorvanta_background_end[];
@@ -18,13 +15,7 @@ host::Bytes Between(const uint8_t* begin, const uint8_t* end) {
 }
 }  // namespace
 
-host::Bytes Background() {
-  // Packed where the program file must stay small; unpacked once.
-  const host::Bytes built = Between(zorvanta_background_begin, zorvanta_background_end);
-  if (!host::IsPacked(built)) return built;
-  static const std::vector<uint8_t> unpacked = host::Unpack(built);
-  return unpacked;
-}
+host::Bytes Background() { return Between(zorvanta_background_begin, zorvanta_background_end); }
 host::Bytes Icon() { return Between(zorvanta_icon_begin, zorvanta_icon_end); }
 host::Bytes HandCursor() { return Between(zorvanta_cursor_begin, zorvanta_cursor_end); }
 

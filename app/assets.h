@@ -5,7 +5,7 @@
 
 namespace app::assets {
 
-host::Bytes Background();  // 640 x 480, 24-bit .bmp
+host::Bytes Background();  // 640 x 480, .png of 8-bit red, green and blue
 host::Bytes Icon();        // 16, 32 and 48 pixels, .ico
 host::Bytes HandCursor();  // 32 x 32, hot spot (5, 0), .cur
 

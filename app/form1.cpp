@@ -18,7 +18,6 @@ namespace {
 constexpr std::string_view kSeparator = "\\";
 constexpr std::string_view kNoParameters = "";
 constexpr std::string_view kFolderMissing = "Файл не найден";
-constexpr int16_t kEscape = 27;
 
 // The window's frame, painted once at load.
 constexpr int16_t kBorderWidth = 5;
@@ -99,7 +98,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_KeyDown(int16_t keyCode, int16_t /*shift*/) {
-  if (keyCode == kEscape) List1CloseWindow();
+  if (keyCode == host::key::kEscape) List1CloseWindow();
 }
 
 void Form1::Form_MouseDown(int16_t button, int16_t shift, float x, float y) {

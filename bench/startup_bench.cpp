@@ -6,8 +6,6 @@
 //
 //   startup_bench DISC_FOLDER BARE_WINDOW_PROGRAM [RUNS [RUNNER]]
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,11 +22,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/assets.h"
 #include "app/form1_design.h"
 #include "bench/bare_window.h"
 #include "bench/stats.h"
-#include "host/picture_formats.h"
+#include "bench/window_watch.h"
 
 namespace {
 
@@ -36,13 +33,13 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kDefaultRuns = 15;
-constexpr auto kMapTimeout = std::chrono::seconds(10);
 // After mapping, the first paint: part of what start-up costs in memory.
 constexpr auto kSettle = std::chrono::milliseconds(300);
 constexpr double kTimeGoal = 1.10;    // start within 10 % of the bare window
 constexpr double kMemoryGoal = 1.15;  // and within 15 % in memory
-constexpr std::uintmax_t kFileGoal = 2'000'000;
-constexpr std::uintmax_t kWindowsFileGoal = 1'000'000;
+// Each is read whole from the disc at a cold start (bench/cold_start_bench).
+constexpr std::uintmax_t kFileGoal = 1'200'000;
+constexpr std::uintmax_t kWindowsFileGoal = 680'000;
 constexpr double kScaleGoal = 1.5;  // the picture at scale 2 within 1.5 times scale 1
 
 struct Program {
@@ -59,91 +56,9 @@ struct Sample {
   double pictureMilliseconds = 0;
 };
 
-// The colours the middle of the menu's picture may show at any scale: those
-// of the four pixels around its centre, give or take rounding.
-struct PictureMiddle {
-  int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
-
-  PictureMiddle() {
-    const host::Picture picture = host::ReadBackground(app::assets::Background());
-    for (int y : {picture.height / 2 - 1, picture.height / 2})
-      for (int x : {picture.width / 2 - 1, picture.width / 2})
-        for (int c = 0; c < 3; ++c) {
-          const int value = picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4 + c];
-          low[c] = std::min(low[c], value - 2);
-          high[c] = std::max(high[c], value + 2);
-        }
-  }
-  bool Shows(unsigned long pixel) const {
-    for (int c = 0; c < 3; ++c) {
-      const int value = static_cast<int>(pixel >> (16 - 8 * c)) & 0xFF;
-      if (value < low[c] || value > high[c]) return false;
-    }
-    return true;
-  }
-};
-
-// A window may be gone by the time its name is asked for; that is no fault.
-int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
-
-bool HasTitle(Display* display, Window window, const std::string& title) {
-  char* name = nullptr;
-  if (!XFetchName(display, window, &name) || !name) return false;
-  const bool same = title == name;
-  XFree(name);
-  return same;
-}
-
-void Drain(Display* display) {
-  XSync(display, False);
-  XEvent event;
-  while (XPending(display)) XNextEvent(display, &event);
-}
-
-// Leaves an ended child to be reaped with its usage.
-bool HasEnded(pid_t child) {
-  siginfo_t info{};
-  return waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-         info.si_pid == child;
-}
-
-// Waits for a top-level window of this title to be mapped; 0 if none is.
-Window AwaitMap(Display* display, const std::string& title, pid_t child) {
-  const auto deadline = Clock::now() + kMapTimeout;
-  pollfd connection{ConnectionNumber(display), POLLIN, 0};
-  while (Clock::now() < deadline) {
-    while (XPending(display)) {
-      XEvent event;
-      XNextEvent(display, &event);
-      if (event.type == MapNotify && HasTitle(display, event.xmap.window, title))
-        return event.xmap.window;
-    }
-    if (HasEnded(child)) return 0;
-    poll(&connection, 1, 50);
-  }
-  return 0;
-}
-
-// Waits for the middle of the window to show the middle of the picture.
-bool AwaitPicture(Display* display, Window window, const PictureMiddle& middle) {
-  const auto deadline = Clock::now() + kMapTimeout;
-  while (Clock::now() < deadline) {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes)) {
-      XImage* image = XGetImage(display, window, attributes.width / 2, attributes.height / 2, 1, 1,
-                                AllPlanes, ZPixmap);
-      const bool shown = image && middle.Shows(XGetPixel(image, 0, 0));
-      if (image) XDestroyImage(image);
-      if (shown) return true;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return false;
-}
-
 std::optional<Sample> RunOnce(Display* display, const Program& program,
-                              const PictureMiddle* picture = nullptr) {
-  Drain(display);
+                              const bench::PictureMiddle* picture = nullptr) {
+  bench::Drain(display);
   const auto started = Clock::now();
   const pid_t child = fork();
   if (child == 0) {
@@ -160,10 +75,10 @@ std::optional<Sample> RunOnce(Display* display, const Program& program,
     _exit(127);
   }
   if (child < 0) return std::nullopt;
-  const Window window = AwaitMap(display, program.title, child);
+  const Window window = bench::AwaitMap(display, program.title, child);
   const bool mapped = window != 0;
   const auto shown = Clock::now();
-  const bool painted = mapped && picture && AwaitPicture(display, window, *picture);
+  const bool painted = mapped && picture && bench::AwaitPicture(display, window, *picture);
   const auto pictured = Clock::now();
   if (mapped) std::this_thread::sleep_for(kSettle);
   kill(child, SIGKILL);
@@ -213,12 +128,12 @@ void PrintComparison(const Figures& start, const Figures& bare, const Program& p
               Verdict(memory <= kMemoryGoal));
   const std::uintmax_t size = fs::file_size(program.file);
   const std::uintmax_t goal = program.runner.empty() ? kFileGoal : kWindowsFileGoal;
-  std::printf("  start file    %ju bytes (goal < %ju: %s)\n", size, goal, Verdict(size < goal));
+  std::printf("  start file    %ju bytes (goal <= %ju: %s)\n", size, goal, Verdict(size <= goal));
 }
 
 // The menu at display scale 2 beside scale 1, taking turns.
 void CompareScales(Display* display, const Program& start, int runs) {
-  const PictureMiddle middle;
+  const bench::PictureMiddle middle;
   Program scaled = start;
   scaled.gdkScale = "2";
   Figures plain, twice;
@@ -269,7 +184,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "startup_bench: no X display\n");
     return 0;
   }
-  XSetErrorHandler(IgnoreXErrors);
+  XSetErrorHandler(bench::IgnoreXErrors);
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
   const fs::path disc = CopyOfDisc(argv[1]);

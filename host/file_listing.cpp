@@ -8,14 +8,43 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // A run of digits without its leading zeros.
 std::string_view DigitRun(std::string_view text, size_t& at) {
   while (at < text.size() && text[at] == '0') ++at;
   const size_t from = at;
   while (at < text.size() && IsDigit(text[at])) ++at;
   return text.substr(from, at - from);
+}
+
+// The next character's place in the order: its code point, letters of
+// Latin, Latin-1 and Cyrillic without case, "ё" as "е". A byte that does
+// not begin a whole UTF-8 character sorts after every character, alone.
+char32_t NextLetter(std::string_view text, size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const size_t length = lead < 0x80                   ? 1
+                        : lead >= 0xC2 && lead < 0xE0 ? 2
+                        : lead >= 0xE0 && lead < 0xF0 ? 3
+                        : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                      : 0;
+  char32_t c = lead;
+  bool whole = length > 0 && at + length <= text.size();
+  if (length > 1 && whole) {
+    c = lead & (0x7F >> length);
+    for (size_t i = 1; i < length && whole; ++i) {
+      const auto next = static_cast<unsigned char>(text[at + i]);
+      whole = (next & 0xC0) == 0x80;
+      c = c << 6 | (next & 0x3F);
+    }
+  }
+  if (!whole) {
+    ++at;
+    return 0x110000 + lead;
+  }
+  at += length;
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F))
+    return c + 0x20;                        // A-Z, À-Þ but ×, А-Я
+  if (c >= 0x400 && c <= 0x40F) c += 0x50;  // Ѐ-Џ
+  return c == 0x451 ? 0x435 : c;            // ё beside е
 }
 
 // Negative, zero or positive as a sorts before, with or after b.
@@ -28,11 +57,8 @@ int NaturalCompare(std::string_view a, std::string_view b) {
       if (const int order = x.compare(y); order != 0) return order;
       continue;
     }
-    const auto x = static_cast<unsigned char>(Folded(a[i])),
-               y = static_cast<unsigned char>(Folded(b[j]));
+    const char32_t x = NextLetter(a, i), y = NextLetter(b, j);
     if (x != y) return x < y ? -1 : 1;
-    ++i;
-    ++j;
   }
   if (i < a.size()) return 1;
   if (j < b.size()) return -1;
@@ -43,7 +69,7 @@ int NaturalCompare(std::string_view a, std::string_view b) {
 
 bool NaturalLess(std::string_view a, std::string_view b) {
   const int order = NaturalCompare(a, b);
-  // Names equal but for case or leading zeros are ordered by their bytes.
+  // Names equal but for case, "ё" or leading zeros are ordered by their bytes.
   return order != 0 ? order < 0 : a < b;
 }
 

@@ -44,6 +44,44 @@ constexpr int16_t kSizeAll = 15;
 constexpr int16_t kCustom = 99;
 }  // namespace pointer
 
+// Mouse buttons as events report them; added up when several are held.
+namespace button {
+constexpr int16_t kLeft = 1;
+constexpr int16_t kRight = 2;
+constexpr int16_t kMiddle = 4;
+}  // namespace button
+
+// The shift state of events: the keys held, added up.
+namespace shift {
+constexpr int16_t kShift = 1;
+constexpr int16_t kCtrl = 2;
+constexpr int16_t kAlt = 4;
+}  // namespace shift
+
+// Key codes of KeyDown; letters and digits are their upper-case characters.
+namespace key {
+constexpr int16_t kNone = 0;  // a key the run time has no code for
+constexpr int16_t kBackspace = 8;
+constexpr int16_t kTab = 9;
+constexpr int16_t kEnter = 13;
+constexpr int16_t kShift = 16;
+constexpr int16_t kControl = 17;
+constexpr int16_t kAlt = 18;
+constexpr int16_t kEscape = 27;
+constexpr int16_t kSpace = 32;
+constexpr int16_t kPageUp = 33;
+constexpr int16_t kPageDown = 34;
+constexpr int16_t kEnd = 35;
+constexpr int16_t kHome = 36;
+constexpr int16_t kLeft = 37;
+constexpr int16_t kUp = 38;
+constexpr int16_t kRight = 39;
+constexpr int16_t kDown = 40;
+constexpr int16_t kInsert = 45;
+constexpr int16_t kDelete = 46;
+constexpr int16_t kF1 = 112;
+}  // namespace key
+
 // Scale modes.
 namespace scale {
 constexpr int16_t kTwips = 1;
@@ -214,5 +252,7 @@ class Runtime : public Platform {
 // Screen objects. main() installs it before any handler runs.
 Runtime& runtime();
 void install(Runtime* runtime);
+// Takes `runtime` out, if it is the one installed.
+void uninstall(Runtime* runtime);
 
 }  // namespace host

@@ -3,12 +3,15 @@
 #include <cmath>
 
 #include "host/host.h"
+#include "host/messages.h"
 
 namespace host {
 
 namespace {
 
-[[noreturn]] void RaiseOverflow() { throw RuntimeError(err::kOverflow, "Переполнение"); }
+[[noreturn]] void RaiseOverflow() {
+  throw RuntimeError(err::kOverflow, std::string(text::kOverflow));
+}
 
 }  // namespace
 
@@ -37,7 +40,7 @@ int32_t CLng(double value) {
 int32_t IntDiv(double dividend, double divisor) {
   const int32_t a = CLng(dividend);
   const int32_t b = CLng(divisor);
-  if (b == 0) throw RuntimeError(err::kDivisionByZero, "Деление на ноль");
+  if (b == 0) throw RuntimeError(err::kDivisionByZero, std::string(text::kDivisionByZero));
   if (a == INT32_MIN && b == -1) RaiseOverflow();
   return a / b;
 }

@@ -1,6 +1,13 @@
 #include "host/picture_formats.h"
 
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstring>
 #include <string>
+
+#include "host/messages.h"
+#include "host/png_pixels.h"
 
 namespace host {
 
@@ -18,7 +25,7 @@ constexpr int kCursorBits = 1;
 constexpr uint8_t kOpaque = 255;
 
 [[noreturn]] void Refuse(const std::string& what) {
-  throw RuntimeError(err::kInvalidPicture, "Invalid picture file: " + what);
+  throw RuntimeError(err::kInvalidPicture, InvalidPictureText(what));
 }
 
 void Expect(bool holds, const char* what) {
@@ -60,6 +67,67 @@ void CheckBackgroundHeaders(Bytes file) {
   Expect(U32(file, 30) == 0, "the background is compressed");
   Expect(U32(file, 34) == kBackgroundImageSize, "the background's image size is wrong");
   Expect(U32(file, 46) == 0 && U32(file, 50) == 0, "the background has a colour table");
+}
+
+// ---- the background as built in: a PNG ----
+
+constexpr std::array<uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr size_t kChunkFrame = 12;  // length, type and checksum
+constexpr uint8_t kPngDepth = 8;
+constexpr uint8_t kPngRgb = 2;
+
+bool IsPng(Bytes file) {
+  return file.size() >= kPngSignature.size() &&
+         std::equal(kPngSignature.begin(), kPngSignature.end(), file.begin());
+}
+
+uint32_t BigEndian32(Bytes file, size_t at) {
+  return static_cast<uint32_t>(file[at]) << 24 | static_cast<uint32_t>(file[at + 1]) << 16 |
+         static_cast<uint32_t>(file[at + 2]) << 8 | file[at + 3];
+}
+
+// The length of the chunk at `at`, once all of it is known to lie in the file.
+size_t ChunkLength(Bytes file, size_t at) {
+  Expect(file.size() - at >= kChunkFrame, "the file is truncated");
+  const size_t length = BigEndian32(file, at);
+  Expect(length <= file.size() - at - kChunkFrame, "the file is truncated");
+  return length;
+}
+
+bool IsChunk(Bytes file, size_t at, const char* type) {
+  return std::memcmp(&file[at + 4], type, 4) == 0;
+}
+
+// The file's frame is checked before it is decoded, alike on every system:
+// the header chunk first and as shipped, every chunk whole, the end chunk
+// last. The chunks' checksums are the decoder's (host/png_pixels.h).
+void CheckPngFrame(Bytes file) {
+  Expect(file.size() <= INT_MAX, "the background is too large");
+  size_t at = kPngSignature.size();
+  Expect(ChunkLength(file, at) == 13 && IsChunk(file, at, "IHDR"),
+         "the background does not begin with a PNG header");
+  Expect(BigEndian32(file, at + 8) == kBackgroundWidth &&
+             BigEndian32(file, at + 12) == kBackgroundHeight,
+         "the background is not a 640 x 480 picture");
+  Expect(file[at + 16] == kPngDepth && file[at + 17] == kPngRgb,
+         "the background is not 8-bit red, green and blue");
+  Expect(file[at + 20] == 0, "the background is interlaced");
+  for (;;) {
+    const size_t length = ChunkLength(file, at);
+    const bool last = IsChunk(file, at, "IEND");
+    at += length + kChunkFrame;
+    if (last) break;
+  }
+  Expect(at == file.size(), "the background has bytes after its end");
+}
+
+Picture ReadPng(Bytes file) {
+  CheckPngFrame(file);
+  Picture picture;
+  Expect(UnpackPngPixels(file, picture) && picture.width == kBackgroundWidth &&
+             picture.height == kBackgroundHeight,
+         "the background is damaged");
+  return picture;
 }
 
 // ---- icon and cursor images ----
@@ -151,6 +219,7 @@ size_t ImagesStart(size_t count) { return kDirectorySize + count * kDirectoryEnt
 }  // namespace
 
 Picture ReadBackground(Bytes file) {
+  if (IsPng(file)) return ReadPng(file);
   CheckBackgroundHeaders(file);
   Picture picture{
       kBackgroundWidth, kBackgroundHeight,

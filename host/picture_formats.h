@@ -1,7 +1,7 @@
-// Readers for the three Windows picture files the window is built with: the
-// 24-bit background bitmap, the three-image icon and the hand cursor. They
-// accept exactly the forms the program ships and refuse anything else with a
-// run-time error, so a damaged file is reported rather than misdrawn.
+// Readers for the three picture files the window is built with: the
+// background, the three-image icon and the hand cursor. They accept exactly
+// the forms the program ships and refuse anything else with a run-time
+// error, so a damaged file is reported rather than misdrawn.
 #pragma once
 
 #include <array>
@@ -28,7 +28,8 @@ constexpr int kBackgroundHeight = 480;
 constexpr std::array<int, 3> kIconSizes = {16, 32, 48};
 constexpr int kCursorSize = 32;
 
-// A bottom-up, uncompressed 24-bit bitmap of 640 x 480; fully opaque.
+// The background, 640 x 480 and fully opaque: as built in, a PNG of 8-bit
+// red, green and blue; as drawn, a bottom-up, uncompressed 24-bit bitmap.
 Picture ReadBackground(Bytes file);
 // The icon's 16, 32 and 48 pixel images, in that order; clear pixels of the
 // mask get alpha 0.

@@ -15,4 +15,8 @@ Runtime& runtime() {
 
 void install(Runtime* runtime) { installed = runtime; }
 
+void uninstall(Runtime* runtime) {
+  if (installed == runtime) installed = nullptr;
+}
+
 }  // namespace host

@@ -66,4 +66,50 @@ Log Done(const Log& log) {
   return done;
 }
 
+DamagedHand::DamagedHand(const host::FormDesign& from)
+    : cursor(from.controls.back().mouseIcon.begin(), from.controls.back().mouseIcon.end()),
+      controls(from.controls.begin(), from.controls.end()),
+      design(from) {
+  cursor[2] = 1;
+  for (host::ControlDesign& control : controls)
+    if (!control.mouseIcon.empty()) control.mouseIcon = cursor;
+  design.controls = controls;
+}
+
+HostWindow::HostWindow(Log& log, const host::FormDesign& design)
+    : host::FormCore(design, *this), log_(log) {}
+
+void HostWindow::ShowCursor(host::Cursor cursor) {
+  const char* names[] = {"Arrow", "Hand", "SizeAll"};
+  log_.push_back(std::string("Cursor=") + names[static_cast<int>(cursor)]);
+}
+
+void HostWindow::ShowControl(int control, bool visible) {
+  log_.push_back(Call("Show", NameOf(control), visible));
+}
+
+void HostWindow::ShowRows(int control, const std::vector<std::string>& names) {
+  rows = names;
+  selected = -1;
+  log_.push_back(Call("Rows", NameOf(control), names.size()));
+}
+
+void HostWindow::SelectRow(int control, int row) {
+  selected = row;
+  log_.push_back(Call("Select", NameOf(control), row));
+}
+
+int HostWindow::RowAt(int control, float x, float y) const {
+  const host::PixelRect& list = layout()[control].rect;
+  const int row = static_cast<int>((y - list.top) / rowHeight);
+  const bool inside = x >= list.left && x < list.right() - 16 && y >= list.top;
+  return inside && row < static_cast<int>(rows.size()) ? row : -1;
+}
+
+std::string HostWindow::NameOf(int control) const {
+  if (control == host::kBackground) return "Form1";
+  const host::ControlDesign& design = layout().design(control);
+  return design.index ? std::string(design.name) + Text(*design.index) : std::string(design.name);
+}
+
 }  // namespace fake

@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "host/form_core.h"
 #include "host/host.h"
 
 namespace fake {
@@ -227,6 +228,82 @@ class Runtime : public host::Runtime {
 
  private:
   Log& log_;
+};
+
+// A design whose hot areas' hand is damaged: an icon's type where a
+// cursor's belongs. It holds what the design points into.
+struct DamagedHand {
+  explicit DamagedHand(const host::FormDesign& from);
+  std::vector<uint8_t> cursor;
+  std::vector<host::ControlDesign> controls;
+  host::FormDesign design;
+};
+
+// ---- The host side of the shared window rules ----
+
+// What the program hears of its window, as lines in the log: "Click
+// PartsButtons 2", "DblClick List1", "MouseDown 1 0 1500 750" (button,
+// shift, twips), "KeyDown 27 0".
+class Events : public host::FormEvents {
+ public:
+  explicit Events(Log& log) : log_(log) {}
+  void Load() override { log_.push_back("Load"); }
+  void KeyDown(int16_t key, int16_t shift) override { Add("KeyDown", key, shift); }
+  void MouseDown(int16_t b, int16_t s, float x, float y) override { Add("MouseDown", b, s, x, y); }
+  void MouseMove(int16_t b, int16_t s, float x, float y) override { Add("MouseMove", b, s, x, y); }
+  void MouseUp(int16_t b, int16_t s, float x, float y) override { Add("MouseUp", b, s, x, y); }
+  void Click(std::string_view control, std::optional<int16_t> index) override {
+    index ? Add("Click " + std::string(control), *index) : Add("Click " + std::string(control));
+  }
+  void DblClick(std::string_view control) override { Add("DblClick " + std::string(control)); }
+
+ private:
+  template <typename... Args>
+  void Add(const std::string& head, const Args&... args) {
+    std::string line = head;
+    ((line += " " + Text(args)), ...);
+    log_.push_back(line);
+  }
+  Log& log_;
+};
+
+// A window of the shared rules on a host that records what they ask of it:
+// "Cursor=Hand", "Show(FrameList,True)", "Keyboard(List1)", "Select(List1,2)".
+// Its list lays its rows out from the list's top, rowHeight pixels each,
+// left of a scroll bar 16 pixels wide.
+class HostWindow : public host::NativeWindow, public host::FormCore {
+ public:
+  HostWindow(Log& log, const host::FormDesign& design);
+
+  float Left() const override { return 3000; }
+  float Top() const override { return 1500; }
+  float Width() const override { return 9600; }
+  float Height() const override { return 7200; }
+  int32_t hWnd() const override { return 1; }
+  int32_t hdc() const override { return 2; }
+  void setLeft(float twips) override { log_.push_back("Left=" + Text(twips)); }
+  void setTop(float twips) override { log_.push_back("Top=" + Text(twips)); }
+  void Move(float left, float top) override { log_.push_back(Call("Move", left, top)); }
+
+  void ShowCursor(host::Cursor cursor) override;
+  void ShowImage() override { log_.push_back("ShowImage"); }
+  void ShowControl(int control, bool visible) override;
+  void RepaintControl(int control) override { log_.push_back(Call("Repaint", NameOf(control))); }
+  void TakeKeyboard(int control) override { log_.push_back(Call("Keyboard", NameOf(control))); }
+  void PassPress(int control) override { log_.push_back(Call("PassPress", NameOf(control))); }
+  void ShowRows(int control, const std::vector<std::string>& names) override;
+  int SelectedRow(int) const override { return selected; }
+  void SelectRow(int control, int row) override;
+  int RowsPerPage(int) const override { return perPage; }
+  int RowAt(int control, float x, float y) const override;
+
+  std::string NameOf(int control) const;
+
+  Log& log_;
+  std::vector<std::string> rows;
+  int selected = -1;
+  int perPage = 4;
+  int rowHeight = 16;
 };
 
 }  // namespace fake

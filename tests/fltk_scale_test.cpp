@@ -113,14 +113,14 @@ TEST_F(ScaledMenu, TheWindowIsScaledAndCentredWhileTheProgramSeesItsOwnPixelsAnd
   ASSERT_TRUE(host::runtime().GetClientRect(form->hWnd(), client));
   EXPECT_EQ(Line("", client.right, client.bottom, form->Width(), form->Height()),
             Line("", 640, 480, 9600, 7200));
-  // Every control where its design puts it, in whole pixels of the program.
-  for (size_t i = 0; i < design.controls.size(); ++i) {
-    const auto& extent = dynamic_cast<const host::Extent&>(*form->controls()[i]);
-    const host::TwipsRect& rect = design.controls[i].rect;
-    auto whole = [](int32_t twips) { return static_cast<int>(std::lround(twips / 15.0)) * 15; };
-    EXPECT_EQ(Line("", extent.Left(), extent.Top(), extent.Width(), extent.Height()),
-              Line("", whole(rect.left), whole(rect.top), whole(rect.width), whole(rect.height)))
-        << design.controls[i].name;
+  // The panel's widgets where the layout puts them, scaled.
+  for (const char* name : {"FrameList", "List1"}) {
+    const int control = form->layout().Named(name, std::nullopt);
+    const host::PixelRect& rect = form->layout()[control].rect;
+    const Fl_Widget& widget = *form->widget(control);
+    EXPECT_EQ(Line("", widget.x(), widget.y(), widget.w(), widget.h()),
+              Line("", rect.left * f, rect.top * f, rect.width * f, rect.height * f))
+        << name;
   }
 }
 
@@ -149,6 +149,7 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
     return int{picture.rgba[(static_cast<size_t>(y) * 640 + x) * 4 + c]};
   };
   const Shot shot(*form);
+  ASSERT_EQ(Line("", shot.width, shot.height), Line("", 640 * f, 480 * f)) << "not at scale " << f;
   constexpr int kFrame = 7;    // the outlines and rings, in the program's pixels
   constexpr int kCorner = 30;  // and where they round the corners
   auto inCorner = [&](int x, int y) {
@@ -237,15 +238,18 @@ Ink TitleInk(host::fltk::FormWindow& window) {
   window.pictureBox("FrameList").setVisible(true);
   window.label("Label1").setCaption("Аудио приколы");
   Pump(0.3);
-  const Fl_Widget& title = dynamic_cast<const Fl_Widget&>(window.label("Label1"));
+  const host::PixelRect& place =
+      window.layout()[window.layout().Named("Label1", std::nullopt)].rect;
   const int s = window.scale().factor();
+  const int left = place.left * s, top = place.top * s, width = place.width * s,
+            height = place.height * s;
   const Shot shot(window);
   std::vector<std::vector<unsigned long>> rows;
   int first = -1, last = -1;
-  for (int y = title.y() + s; y < title.y() + title.h() - s; ++y) {
+  for (int y = top + s; y < top + height - s; ++y) {
     std::vector<unsigned long> row;
     bool ink = false;
-    for (int x = title.x() + s; x < title.x() + title.w() - s; ++x) {
+    for (int x = left + s; x < left + width - s; ++x) {
       row.push_back(shot.at(x, y));
       ink |= Channel(shot.at(x, y), 0) < 128;  // dark text on the pink strip
     }

@@ -1,13 +1,15 @@
 // The host's rules that need no display and hold on every system: number
-// conversions, the file list's rule, packing, and the window image's drawing.
+// conversions, the file list's rule, what the shell may open, where the
+// window shows, and the window image's drawing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
+#include "host/documents.h"
 #include "host/file_listing.h"
 #include "host/numbers.h"
-#include "host/packing.h"
+#include "host/placement.h"
 #include "host/surface.h"
+#include "tests/fake_host.h"
 
 namespace {
 
@@ -28,39 +30,37 @@ TEST(Numbers, RoundHalvesToEvenRaiseOverflowAndDivideRoundedOperands) {
 
 TEST(FileListing, ShowsVisibleFilesOnlyInCaseBlindNaturalOrder) {
   const std::vector<host::FolderEntry> entries = {
-      {"клип 10.avi"}, {"клип 2.avi"}, {"B.mp3"},     {"a.mp3"},     {".hidden"},
-      {"Zeta"},        {"bin", true},  {"x10y2"},     {"x10y10"},    {"secret", false, true},
-      {"track007"},    {"track7"},     {"Track 1.A"}, {"track 1.a"}, {"."},
-      {"клип"},        {"12"},         {"9"},         {"Клип 1.avi"}};
-  EXPECT_THAT(host::ListedFiles(entries),
-              ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a",
-                                     "track007", "track7", "x10y2", "x10y10", "Zeta", "Клип 1.avi",
-                                     "клип", "клип 2.avi", "клип 10.avi"));
+      {"клип 10.avi"}, {"клип 2.avi"}, {"B.mp3"},     {"a.mp3"},      {".hidden"},
+      {"Zeta"},        {"bin", true},  {"x10y2"},     {"x10y10"},     {"secret", false, true},
+      {"track007"},    {"track7"},     {"Track 1.A"}, {"track 1.a"},  {"."},
+      {"клип"},        {"12"},         {"9"},         {"Клип 1.avi"}, {"Баня"},
+      {"арбуз"},       {"Ель"},        {"ёж"},        {"Ёлка"},       {"жук"}};
+  EXPECT_THAT(
+      host::ListedFiles(entries),
+      ::testing::ElementsAre("9", "12", "a.mp3", "B.mp3", "Track 1.A", "track 1.a", "track007",
+                             "track7", "x10y2", "x10y10", "Zeta", "арбуз", "Баня", "ёж", "Ёлка",
+                             "Ель", "жук", "клип", "Клип 1.avi", "клип 2.avi", "клип 10.avi"));
 }
 
-TEST(Packing, UnpacksToTheSameBytesAndRefusesDamagedBlocks) {
-  std::vector<uint8_t> mixed(70000);  // long copied runs, long and far repeats
-  for (size_t i = 0; i < mixed.size(); ++i)
-    mixed[i] = i < 20000 ? static_cast<uint8_t>(i * 7 + i / 3) : i < 40000 ? 9 : mixed[i - 30000];
-  const host::Bytes picture = app::assets::Background();
-  for (host::Bytes data :
-       {host::Bytes{}, host::Bytes(mixed.data(), 5), host::Bytes(mixed), picture}) {
-    const std::vector<uint8_t> packed = host::Pack(data);
-    EXPECT_TRUE(host::IsPacked(packed));
-    EXPECT_TRUE(std::ranges::equal(host::Unpack(packed), data)) << data.size();
-  }
-  EXPECT_LT(host::Pack(picture).size(), picture.size() * 3 / 4);
-  EXPECT_FALSE(host::IsPacked(picture));
+TEST(Documents, OnlyAFileIsOpenedAndAnythingElseIsToldAsMissing) {
+  fake::Log log;
+  fake::Runtime runtime{log};
+  EXPECT_TRUE(host::CheckDocument(host::EntryKind::kFile));
+  EXPECT_THAT(log, ::testing::IsEmpty());
+  for (auto entry : {host::EntryKind::kNothing, host::EntryKind::kFolder, host::EntryKind::kOther})
+    EXPECT_FALSE(host::CheckDocument(entry));
+  EXPECT_THAT(log, ::testing::Each("MsgBox(Файл не найден)"));
+  EXPECT_EQ(log.size(), 3u);
+}
 
-  const std::vector<uint8_t> packed = host::Pack(host::Bytes(mixed));
-  auto damaged = [&](size_t at, int change) {
-    std::vector<uint8_t> copy = packed;
-    if (at < copy.size()) copy[at] = static_cast<uint8_t>(copy[at] + change);
-    return copy;
-  };
-  const std::vector<uint8_t> truncated(packed.begin(), packed.end() - 3);
-  for (const std::vector<uint8_t>& bad : {truncated, damaged(4, 1), damaged(8, 0x10)})
-    EXPECT_THROW(host::Unpack(bad), host::RuntimeError);
+TEST(Placement, CentredOnTheScreenOrWithTheTopRightCornerOnOneTooSmall) {
+  using host::Place;
+  EXPECT_EQ(host::CentredPlace({0, 0, 1280, 1024}, 640, 480), (Place{320, 272}));
+  EXPECT_EQ(host::CentredPlace({1280, 100, 2560, 1124}, 640, 480), (Place{1600, 372}));
+  EXPECT_EQ(host::CentredPlace({0, 0, 600, 400}, 640, 480), (Place{-40, 0}));
+  EXPECT_EQ(host::CentredPlace({1280, 100, 1880, 500}, 640, 480), (Place{1240, 100}));
+  EXPECT_EQ(host::CentredPlace({0, 0, 600, 1024}, 640, 480), (Place{-40, 272}));
+  EXPECT_EQ(host::CentredPlace({0, 0, 1280, 400}, 640, 480), (Place{320, 0}));
 }
 
 TEST(Colors, SystemColoursResolveToRealOnes) {

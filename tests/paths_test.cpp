@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/posix/paths.h"
+
 namespace {
 
 TEST(Paths, BackslashesSeparateFoldersAndOnlySchemesWithTwoSlashesAreWebAddresses) {
@@ -49,6 +51,8 @@ TEST(Paths, ABackslashInsideANameShowsAsPrivateUseAndComesBackWhole) {
 
 TEST(Paths, CaseIsFoldedForLatinAndCyrillicOnly) {
   EXPECT_EQ(host::FoldCase("Zorvanta - СЕРИЯ Ёж ÀÞ×"), "zorvanta - серия ёж àþ×");
+  // Each end of each folded range, and the letters just beyond them.
+  EXPECT_EQ(host::FoldCase("@AZ[ ÀÞß ЀЏАПРЯа"), "@az[ àþß ѐџапряа");
   EXPECT_EQ(host::FoldCase("\xD0"), "\xD0");  // bytes that are not UTF-8 pass
   EXPECT_NE(host::FoldCase("Ä"), host::FoldCase("A"));
 }
@@ -57,15 +61,40 @@ TEST(Paths, AMissingNameIsFoundWithoutRegardToCaseOnlyWhenOneEntryMatches) {
   namespace fs = std::filesystem;
   const fs::path root = fs::temp_directory_path() / ("zorvanta-paths-" + std::to_string(getpid()));
   fs::create_directories(root / "audio music");
+  fs::create_directories(root / "Movies/disc/audio music");  // beside a case twin
+  fs::create_directories(root / "movies");
   fs::create_directories(root / "Video");
   fs::create_directories(root / "VIDEO");
   for (const char* name : {"audio music/клип.wav", "Video/a.avi", "VIDEO/a.avi", "Exact", "exact"})
     std::ofstream(root / name) << "x";
   const std::string base = root.string() + "/";
-  EXPECT_EQ(host::FindIgnoringCase(base + "Audio Music/КЛИП.wav"), base + "audio music/клип.wav");
-  EXPECT_EQ(host::FindIgnoringCase(base + "Exact"), base + "Exact");  // an exact name wins
-  EXPECT_EQ(host::FindIgnoringCase(base + "video/a.avi"), base + "video/a.avi");  // two match
-  EXPECT_EQ(host::FindIgnoringCase(base + "Audio Music/none"), base + "Audio Music/none");
+  EXPECT_EQ(host::FindOnDisc(base + "Audio Music/КЛИП.wav"), base + "audio music/клип.wav");
+  EXPECT_EQ(host::FindOnDisc(base + "Exact"), base + "Exact");   // an exact name wins
+  EXPECT_EQ(host::FindOnDisc(base + "Movies/disc/Audio Music"),  // at every step
+            base + "Movies/disc/audio music");
+  EXPECT_EQ(host::FindOnDisc(base + "video/a.avi"), base + "video/a.avi");  // two match
+  EXPECT_EQ(host::FindOnDisc(base + "Audio Music/none"), base + "Audio Music/none");
+  fs::remove_all(root);
+}
+
+// A name that really holds U+F05C is found as it is, though a "\" inside a
+// name shows the same to the program: the literal one wins where both are.
+TEST(Paths, ANameWithPrivateUseIsFoundAsItIsBeforeTheBackslashItMayStandFor) {
+  namespace fs = std::filesystem;
+  const std::string shown = "\xEF\x81\x9C";  // U+F05C
+  const fs::path root = fs::temp_directory_path() / ("zorvanta-shown-" + std::to_string(getpid()));
+  const fs::path literal = root / ("dis" + shown + "c"), backslash = root / "sub\\folder";
+  fs::create_directories(literal);
+  fs::create_directories(backslash);
+  for (const fs::path& file : {literal / "a.wav", backslash / "x\\y.wav",
+                               backslash / ("x" + shown + "y.wav"), backslash / "only\\one.wav"})
+    std::ofstream(file) << "x";
+  const std::string program = root.string() + "\\";  // as the program joins names
+  EXPECT_EQ(host::FindOnDisc(program + "dis" + shown + "c\\A.WAV"), (literal / "a.wav").string());
+  EXPECT_EQ(host::FindOnDisc(program + "sub" + shown + "folder\\x" + shown + "y.wav"),
+            (backslash / ("x" + shown + "y.wav")).string());
+  EXPECT_EQ(host::FindOnDisc(program + "sub" + shown + "folder\\ONLY" + shown + "one.wav"),
+            (backslash / "only\\one.wav").string());
   fs::remove_all(root);
 }
 

@@ -1,5 +1,6 @@
-// The three embedded picture files' key header fields, and the readers'
-// refusal of anything else.
+// The three embedded picture files' key header fields, the built-in PNG
+// against the bitmap it was made from, and the readers' refusal of anything
+// else.
 #include "host/picture_formats.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/assets.h"
+#include "tests/drawn_background.h"
 
 namespace {
 
@@ -19,16 +21,23 @@ using Buffer = std::vector<uint8_t>;
 struct HeaderField {
   size_t at, width;
   uint32_t shipped, wrong;
+  bool bigEndian = false;
+
+  size_t Byte(size_t i) const { return at + (bigEndian ? width - 1 - i : i); }
 };
 
 struct PictureFile {
   const char* name;
   host::Bytes bytes;
-  size_t size;
+  size_t size;  // 0: whatever the build made
   void (*read)(host::Bytes);
   std::vector<HeaderField> fields;
 };
 
+// The PNG header's width, height, bits per channel, colour type (red, green,
+// blue) and interlacing.
+const std::vector<HeaderField> kBuiltBackgroundFields = {
+    {16, 4, 640, 641, true}, {20, 4, 480, 481, true}, {24, 1, 8, 16}, {25, 1, 2, 6}, {28, 1, 0, 1}};
 // The bitmap's magic, file size, pixel offset, width, height (top-down when
 // negative), bits and compression.
 const std::vector<HeaderField> kBackgroundFields = {
@@ -45,7 +54,9 @@ const std::vector<HeaderField> kCursorFields = {{2, 2, 2, 1},   {6, 1, 32, 16}, 
 
 const std::vector<PictureFile>& Files() {
   static const std::vector<PictureFile> files = {
-      {"background", app::assets::Background(), 921654,
+      {"background", app::assets::Background(), 0, [](host::Bytes f) { host::ReadBackground(f); },
+       kBuiltBackgroundFields},
+      {"drawn background", DrawnBackground(), 921654,
        [](host::Bytes f) { host::ReadBackground(f); }, kBackgroundFields},
       {"icon", app::assets::Icon(), 7406, [](host::Bytes f) { host::ReadIcon(f); }, kIconFields},
       {"cursor", app::assets::HandCursor(), 326, [](host::Bytes f) { host::ReadCursor(f); },
@@ -60,16 +71,18 @@ void ExpectRefused(const PictureFile& file, const Buffer& damaged) {
     ADD_FAILURE() << "the damaged file was accepted";
   } catch (const host::RuntimeError& error) {
     EXPECT_EQ(error.number(), host::err::kInvalidPicture);
-    EXPECT_NE(std::string(error.what()).find("picture"), std::string::npos);
+    EXPECT_NE(std::string(error.what()).find("рисунок"), std::string::npos);
   }
 }
 
 TEST(EmbeddedPictures, HaveExactlyTheirSizesAndKeyHeaderFields) {
   for (const PictureFile& file : Files()) {
-    ASSERT_EQ(file.bytes.size(), file.size) << file.name;
+    if (file.size) {
+      ASSERT_EQ(file.bytes.size(), file.size) << file.name;
+    }
     for (const HeaderField& field : file.fields) {
       uint32_t value = 0;
-      for (size_t i = field.width; i-- > 0;) value = value << 8 | file.bytes[field.at + i];
+      for (size_t i = field.width; i-- > 0;) value = value << 8 | file.bytes[field.Byte(i)];
       EXPECT_EQ(value, field.shipped) << file.name << " at " << field.at;
     }
   }
@@ -80,7 +93,7 @@ TEST(PictureReaders, RefuseAWrongHeaderField) {
     for (const HeaderField& field : file.fields) {
       SCOPED_TRACE(std::string(file.name) + " at " + std::to_string(field.at));
       Buffer damaged(file.bytes.begin(), file.bytes.end());
-      for (size_t i = 0; i < field.width; ++i) damaged[field.at + i] = field.wrong >> 8 * i & 0xFF;
+      for (size_t i = 0; i < field.width; ++i) damaged[field.Byte(i)] = field.wrong >> 8 * i & 0xFF;
       ExpectRefused(file, damaged);
     }
 }
@@ -89,11 +102,33 @@ TEST(PictureReaders, RefuseAWrongHeaderField) {
 TEST(PictureReaders, RefuseTruncatedFilesAndTrailingBytes) {
   for (const PictureFile& file : Files()) {
     SCOPED_TRACE(file.name);
-    for (size_t length : {size_t{0}, size_t{5}, size_t{21}, size_t{54}, size_t{100}, file.size - 1})
+    const size_t size = file.bytes.size();
+    for (size_t length : {size_t{0}, size_t{5}, size_t{21}, size_t{54}, size_t{100}, size - 1})
       ExpectRefused(file, Buffer(file.bytes.begin(), file.bytes.begin() + length));
     Buffer longer(file.bytes.begin(), file.bytes.end());
     longer.push_back(0);
     ExpectRefused(file, longer);
+  }
+}
+
+TEST(PictureReaders, BuiltInBackgroundShowsExactlyTheDrawnOne) {
+  const host::Picture built = host::ReadBackground(app::assets::Background());
+  const host::Picture drawn = host::ReadBackground(DrawnBackground());
+  EXPECT_EQ(std::pair(built.width, built.height), std::pair(640, 480));
+  EXPECT_TRUE(built.rgba == drawn.rgba);
+  EXPECT_LT(app::assets::Background().size(), DrawnBackground().size() / 3);
+}
+
+// A changed byte anywhere in the PNG is a damaged file: in its pixels, in
+// the zlib checksum that ends them (17 bytes from the end), in the end chunk.
+TEST(PictureReaders, RefuseAChangedByteOfTheBuiltInBackground) {
+  const PictureFile& file = Files().front();
+  const size_t size = file.bytes.size();
+  for (size_t at : {size_t{0}, size_t{12}, size_t{40}, size / 2, size - 17, size - 5}) {
+    SCOPED_TRACE("at " + std::to_string(at));
+    Buffer damaged(file.bytes.begin(), file.bytes.end());
+    damaged[at] ^= 0x10;
+    ExpectRefused(file, damaged);
   }
 }
 

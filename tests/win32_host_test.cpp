@@ -1,6 +1,10 @@
-// The Windows host under Wine on a real X display: the controls' places,
-// the rounded region, the persistent image on screen, the file list with
-// Cyrillic names, where keys and clicks go, paths and the missing file.
+// The Windows host under Wine on a real X display, driven by the system's
+// own messages through its window procedures: the controls' system windows
+// where the layout puts them, the region (a copy) and image on screen, the
+// list box with Cyrillic names, clicks and keys as the shared rules decide
+// them and where the mouse was, what the shell is asked, paths, the missing
+// file's message over the menu, one menu per folder, and what a damaged
+// picture does.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,9 +15,14 @@
 
 #include "app/form1.h"
 #include "app/form1_design.h"
+#include "host/delivery.h"
 #include "host/paths.h"
-#include "host/win32/internal.h"
+#include "host/win32/application.h"
+#include "host/win32/desktop.h"
+#include "host/win32/form_window.h"
+#include "host/win32/opener.h"
 #include "host/win32/unicode.h"
+#include "tests/fake_host.h"
 
 namespace {
 
@@ -34,7 +43,10 @@ class RecordingEvents : public host::FormEvents {
   void MouseDown(int16_t b, int16_t s, float x, float y) override {
     Add(Line("MouseDown", b, s, x, y));
   }
-  void MouseMove(int16_t, int16_t, float, float) override {}
+  // Moves with a button held: the pointer's own wanderings carry none.
+  void MouseMove(int16_t b, int16_t s, float x, float y) override {
+    if (b) Add(Line("MouseMove", b, s, x, y));
+  }
   void MouseUp(int16_t b, int16_t s, float x, float y) override {
     Add(Line("MouseUp", b, s, x, y));
   }
@@ -52,24 +64,67 @@ void Pump(DWORD milliseconds = 300) {
   const DWORD until = GetTickCount() + milliseconds;
   MSG message;
   while (GetTickCount() < until) {
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
     Sleep(10);
   }
 }
 
-// Counts the message boxes that open, closing each with its OK button.
-int messagesSeen = 0;
-std::wstring lastMessage;
+// A message box of this program, as it showed.
+struct Message {
+  HWND owner;
+  bool ownerDisabled;
+  std::wstring title, text;
+};
+std::vector<Message> messages;
+
+// The message box open on this thread, whoever owns it, not yet closed.
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+  wchar_t kind[16] = {};
+  GetClassNameW(window, kind, 16);
+  if (std::wstring_view(kind) != L"#32770" || !IsWindowEnabled(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Notes each message box as it shows and closes it with its OK button, so
+// that a box with a wrong owner or title fails its test at once.
 void CALLBACK CloseMessages(HWND, UINT, UINT_PTR, DWORD) {
-  HWND box = FindWindowW(L"#32770", L"Zorvanta");
-  if (!box || !IsWindowEnabled(box)) return;
-  wchar_t text[256] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's text
-  lastMessage = text;
-  ++messagesSeen;
-  EnableWindow(box, FALSE);  // counted once
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  Message seen{GetWindow(box, GW_OWNER), false, std::wstring(64, L'\0'), std::wstring(256, L'\0')};
+  seen.ownerDisabled = seen.owner && !IsWindowEnabled(seen.owner);
+  seen.title.resize(GetWindowTextW(box, seen.title.data(), 64));
+  seen.text.resize(GetDlgItemTextW(box, 0xFFFF, seen.text.data(), 256));  // the box's text
+  messages.push_back(seen);
+  EnableWindow(box, FALSE);  // noted once
   PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
+
+// Runs what may bring message boxes, noting and closing each.
+template <typename Action>
+void ClosingMessages(Action&& action) {
+  messages.clear();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
+  action();
+  KillTimer(nullptr, timer);
+}
+
+// What the shell was asked, in place of the system's ShellExecuteW.
+std::vector<std::string> shellCalls;
+HINSTANCE WINAPI RecordShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file,
+                                    const wchar_t* parameters, const wchar_t* folder, int show) {
+  auto text = [](const wchar_t* given) { return host::win32::Narrow(given ? given : L""); };
+  shellCalls.push_back(Line(owner ? "owned" : "no owner", show) + " " + text(verb) + " [" +
+                       text(file) + "] [" + text(parameters) + "] [" + text(folder) + "]");
+  return reinterpret_cast<HINSTANCE>(33);  // above 32: done
+}
+
+int exitStatus = -1;
+void RecordExit(int status) { exitStatus = status; }
 
 class Win32HostTest : public ::testing::Test {
  protected:
@@ -83,6 +138,7 @@ class Win32HostTest : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete application; }
   void SetUp() override {
+    host::ReplaceExit(RecordExit);
     form->setEvents(&events);
     root = fs::temp_directory_path() / ("zorvanta-host-" + std::to_string(GetCurrentProcessId()));
     fs::remove_all(root);
@@ -90,28 +146,44 @@ class Win32HostTest : public ::testing::Test {
   }
   void TearDown() override {
     form->setEvents(nullptr);
+    form->pictureBox("FrameList").setVisible(false);
     fs::remove_all(root);
   }
 
-  host::win32::FileListControl& list() {
-    return static_cast<host::win32::FileListControl&>(form->fileListBox("List1"));
-  }
+  HWND Panel() const { return form->widget(form->layout().Named("FrameList", std::nullopt)); }
+  HWND List() const { return form->widget(form->layout().Named("List1", std::nullopt)); }
   void Touch(std::string_view name) { std::ofstream(root / Wide(name)) << "x"; }
-  // Where window pixel (x, y) lies on the screen.
-  static POINT OnScreen(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    return point;
+  // The panel shown with the files named, its list focused by the rules.
+  void ShowList(std::vector<std::string_view> names) {
+    for (std::string_view name : names) Touch(name);
+    form->fileListBox("List1").setPath(host::win32::Narrow(root.wstring()));
+    form->pictureBox("FrameList").setVisible(true);
+    Pump(100);
+    events.lines.clear();
   }
-  // A press and release of the left button at window pixel (x, y), with
-  // Ctrl held if asked, then whatever keys are given, delivered through the
-  // host's own loop.
-  void ClickAndType(HWND window, int x, int y, std::vector<WPARAM> keys = {}, WPARAM held = 0) {
-    const POINT screen = OnScreen(window, x, y);
-    SetCursorPos(screen.x, screen.y);
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON | held, MAKELPARAM(x, y));
-    PostMessageW(window, WM_LBUTTONUP, held, MAKELPARAM(x, y));
-    for (WPARAM key : keys) PostMessageW(GetFocus() ? GetFocus() : window, WM_KEYDOWN, key, 0);
+  // Where window pixel (x, y) of the form lies in `window`.
+  static LPARAM In(HWND window, int x, int y) {
+    POINT point{x, y};
+    MapWindowPoints(form->window(), window, &point, 1);
+    return MAKELPARAM(point.x, point.y);
+  }
+  // Puts the pointer on form pixel (x, y).
+  static void PointAt(int x, int y) {
+    POINT pointer{x, y};
+    ClientToScreen(form->window(), &pointer);
+    SetCursorPos(pointer.x, pointer.y);
+  }
+  // Posts mouse messages, each at form pixel (x, y) of its window, the
+  // pointer put where the first happens, and runs the host's loop.
+  void Post(std::vector<std::tuple<HWND, UINT, WPARAM, int, int>> messages) {
+    PointAt(std::get<3>(messages[0]), std::get<4>(messages[0]));
+    for (const auto& [window, message, wParam, x, y] : messages)
+      PostMessageW(window, message, wParam, In(window, x, y));
+    PostQuitMessage(0);
+    application->Loop();
+  }
+  void Keys(std::vector<std::pair<UINT, WPARAM>> keys) {
+    for (auto [message, key] : keys) PostMessageW(GetFocus(), message, key, 0);
     PostQuitMessage(0);
     application->Loop();
   }
@@ -122,27 +194,30 @@ class Win32HostTest : public ::testing::Test {
   fs::path root;
 };
 
-TEST_F(Win32HostTest, ControlsLieWhereTheDesignPutsThemAndTheWindowIsCentred) {
+TEST_F(Win32HostTest, TheWindowIsCentredAndThePanelsWindowsLieWhereTheLayoutPutsThem) {
   EXPECT_EQ(form->Left(), (1280 - 640) / 2 * 15.0f);
   EXPECT_EQ(form->Top(), (1024 - 480) / 2 * 15.0f);
-  EXPECT_EQ(form->label("PartsButtons", 2).Left(), 6810);
-  EXPECT_EQ(form->label("PartsButtons", 2).Height(), 450);
-  EXPECT_EQ(list().Left(), 60);
-  EXPECT_EQ(list().Width(), 4335);
-  RECT rect;  // the list's system window, in the window's pixels: inside the panel's border
-  GetWindowRect(list().window(), &rect);
-  MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&rect), 2);
-  EXPECT_EQ(rect.left, 183 + 1 + 4);
-  EXPECT_EQ(rect.top, 33 + 1 + 29);
-  EXPECT_EQ(rect.right - rect.left, 289);
-  EXPECT_EQ(rect.bottom - rect.top, 353);
+  form->pictureBox("FrameList").setVisible(true);
+  for (auto [window, place] :
+       {std::pair{Panel(), RECT{183, 33, 482, 421}}, std::pair{List(), RECT{188, 63, 477, 416}}}) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(Line("", rect.left, rect.top, rect.right, rect.bottom),
+              Line("", place.left, place.top, place.right, place.bottom));
+    EXPECT_TRUE(IsWindowVisible(window));
+  }
   EXPECT_THROW(form->label("NoSuchLabel"), host::RuntimeError);
-  host::win32::FormWindow unshown(app::Form1Design());  // a panel shown in a window not yet shown
-  unshown.pictureBox("FrameList").setVisible(true);
-  EXPECT_TRUE(unshown.pictureBox("FrameList").Visible());
+  EXPECT_THROW(form->Move(1e12f, 0), host::RuntimeError);  // beyond any screen: overflow
 }
 
 TEST_F(Win32HostTest, TheRegionRoundsTheCornersAndTheImageShowsOnScreen) {
+  // The program deletes its region straight after handing it over, as the
+  // decoration does: the window must have been given a copy.
+  host::Runtime& rt = host::runtime();
+  const int32_t given = rt.CreateRoundRectRgn(0, 0, 640, 480, 20, 20);
+  ASSERT_NE(rt.SetWindowRgn(form->hWnd(), given, true), 0);
+  EXPECT_TRUE(rt.DeleteObject(given));
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(form->window(), region), ERROR);  // still there after DeleteObject
   EXPECT_FALSE(PtInRegion(region, 0, 0));
@@ -152,66 +227,163 @@ TEST_F(Win32HostTest, TheRegionRoundsTheCornersAndTheImageShowsOnScreen) {
   EXPECT_FALSE(PtInRegion(region, 639, 240));  // the system's round regions end one pixel early
   DeleteObject(region);
 
-  EXPECT_EQ(form->surface().at(5, 240), (host::Rgb{232, 144, 144}));  // the innermost ring
+  EXPECT_EQ(form->canvas().image().at(5, 240), (host::Rgb{232, 144, 144}));  // the innermost ring
   InvalidateRect(form->window(), nullptr, FALSE);
   Pump();
   HDC screen = GetDC(nullptr);
   for (auto [x, y] : {std::pair{5, 240}, {0, 240}, {320, 200}, {100, 300}}) {
-    const POINT at = OnScreen(form->window(), x, y);
-    const host::Rgb pixel = form->surface().at(x, y);
+    POINT at{x, y};
+    ClientToScreen(form->window(), &at);
+    const host::Rgb pixel = form->canvas().image().at(x, y);
     EXPECT_EQ(GetPixel(screen, at.x, at.y), RGB(pixel.r, pixel.g, pixel.b)) << x << "," << y;
   }
   ReleaseDC(nullptr, screen);
 }
 
-TEST_F(Win32HostTest, TheListShowsVisibleFilesInNaturalOrderWithCyrillicNamesWhole) {
-  for (std::string_view name : {"клип 10.avi", "клип 2.avi", "B.mp3", "a.mp3", "Zeta", "скрытый"})
+TEST_F(Win32HostTest, TheListBoxShowsVisibleFilesWithCyrillicNamesWhole) {
+  for (std::string_view name : {"клип 10.avi", "клип 2.avi", "Ёж.mp3", "a.mp3", "скрытый"})
     Touch(name);
   SetFileAttributesW((root / Wide("скрытый")).c_str(), FILE_ATTRIBUTE_HIDDEN);
   fs::create_directories(root / "folder");
-  list().setPath(host::win32::Narrow(root.wstring()) + "\\\\");
-  const auto listed = ElementsAre("a.mp3", "B.mp3", "Zeta", "клип 2.avi", "клип 10.avi");
-  EXPECT_THAT(list().entries(), listed);
+  host::FileListBox& list = form->fileListBox("List1");
+  list.setPath(host::win32::Narrow(root.wstring()) + "\\\\");
   std::vector<std::string> shown;  // what the system's list box holds
-  for (int row = 0; row < SendMessageW(list().window(), LB_GETCOUNT, 0, 0); ++row) {
+  for (int row = 0; row < SendMessageW(List(), LB_GETCOUNT, 0, 0); ++row) {
     wchar_t text[64] = {};
-    SendMessageW(list().window(), LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+    SendMessageW(List(), LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
     shown.push_back(host::win32::Narrow(text));
   }
-  EXPECT_THAT(shown, listed);
-  EXPECT_EQ(list().FileName(), "");
-
-  for (const fs::path& bad : {root / "missing", root / "Zeta"}) {
-    EXPECT_THROW(list().setPath(host::win32::Narrow(bad.wstring())), host::RuntimeError);
-    EXPECT_THAT(list().entries(), listed);
-  }
+  EXPECT_THAT(shown, ElementsAre("a.mp3", "Ёж.mp3", "клип 2.avi", "клип 10.avi"));
+  EXPECT_EQ(list.FileName(), "");
+  EXPECT_THROW(list.setPath(host::win32::Narrow((root / "missing").wstring())), host::RuntimeError);
+  EXPECT_EQ(SendMessageW(List(), LB_GETCOUNT, 0, 0), 4);
   // The test prefix's drive Q: holds nothing at all, not even ".": an empty
   // list, not a failure.
-  EXPECT_NO_THROW(list().setPath("Q:\\"));
-  EXPECT_EQ(list().Path(), "Q:\\");
-  EXPECT_THAT(list().entries(), ::testing::IsEmpty());
+  EXPECT_NO_THROW(list.setPath("Q:\\"));
+  EXPECT_EQ(list.Path(), "Q:\\");
+  EXPECT_EQ(SendMessageW(List(), LB_GETCOUNT, 0, 0), 0);
 }
 
-TEST_F(Win32HostTest, ClicksReachLabelsAndTheBackgroundAndKeysReachTheWindowFirst) {
-  Touch("first.wav");
-  Touch("second.wav");
-  list().setPath(host::win32::Narrow(root.wstring()));
-  ClickAndType(form->window(), 560, 110);                  // the third episode
-  ClickAndType(form->window(), 300, 450, {}, MK_CONTROL);  // the background, Ctrl held
-  EXPECT_THAT(events.lines, ElementsAre("Click PartsButtons 2", "MouseDown 1 2 4500 6750",
-                                        "MouseUp 1 2 4500 6750"));
+// The system's own messages through the host: a double click on an entry
+// opens it once; the background hears every button and moves only with
+// the pointer.
+TEST_F(Win32HostTest, ClicksDoubleClicksAndTheBackgroundsEventsFollowTheSharedRules) {
+  HWND w = form->window();
+  Post({{w, WM_LBUTTONDOWN, MK_LBUTTON, 560, 110},
+        {w, WM_LBUTTONUP, 0, 560, 110},
+        {w, WM_LBUTTONDOWN, MK_LBUTTON, 560, 110},
+        {w, WM_LBUTTONUP, 0, 560, 110}});
+  EXPECT_THAT(events.lines, ElementsAre("Click PartsButtons 2", "DblClick PartsButtons"));
   events.lines.clear();
-  form->pictureBox("FrameList").setVisible(true);
-  SetFocus(list().window());
-  PostMessageW(list().window(), WM_KEYDOWN, VK_DOWN, 0);
-  ClickAndType(list().window(), 50, 300, {VK_ESCAPE, 'A', VK_RETURN});  // below the rows
-  EXPECT_THAT(events.lines, ElementsAre("KeyDown 40 0", "KeyDown 27 0", "KeyDown 65 0",
-                                        "KeyDown 13 0", "DblClick List1"));
-  EXPECT_EQ(list().FileName(), "first.wav");
-  form->pictureBox("FrameList").setVisible(false);
+  Post({{w, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 300, 450},
+        {w, WM_MOUSEMOVE, MK_LBUTTON, 310, 450},
+        {w, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 310, 450},
+        {w, WM_RBUTTONUP, MK_LBUTTON, 310, 450},
+        {w, WM_MOUSEMOVE, MK_LBUTTON, 310, 450},  // the system's own, the pointer still
+        {w, WM_LBUTTONUP, 0, 310, 450}});
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 1 2 4500 6750", "MouseMove 1 0 4650 6750",
+                                        "MouseDown 2 0 4650 6750", "MouseUp 2 0 4650 6750",
+                                        "MouseUp 1 0 4650 6750"));
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileIsToldNotOpened) {
+// The list box's own mouse and keys give way to the shared rules.
+TEST_F(Win32HostTest, TheShownListHasTheKeyboardAndOpensOncePerPressOrDoubleClick) {
+  ShowList({"арбуз.wav", "Баня.wav", "вода.wav"});
+  EXPECT_EQ(GetFocus(), List());
+  Keys({{WM_KEYDOWN, VK_DOWN},
+        {WM_KEYDOWN, VK_RETURN},
+        {WM_KEYDOWN, VK_RETURN},
+        {WM_KEYUP, VK_RETURN},
+        {WM_KEYDOWN, VK_END},
+        {WM_CHAR, L'б'},
+        {WM_KEYDOWN, VK_RETURN},
+        {WM_KEYUP, VK_RETURN}});
+  EXPECT_THAT(events.lines,
+              ElementsAre("KeyDown 40 0", "KeyDown 13 0", "DblClick List1", "KeyDown 13 0",
+                          "KeyDown 35 0", "KeyDown 13 0", "DblClick List1"));
+  EXPECT_EQ(form->fileListBox("List1").FileName(), "Баня.wav");
+  events.lines.clear();
+  HWND l = List();
+  Post({{l, WM_RBUTTONDOWN, MK_RBUTTON, 240, 70},
+        {l, WM_RBUTTONUP, 0, 240, 70},
+        {l, WM_RBUTTONDBLCLK, MK_RBUTTON, 240, 70},
+        {l, WM_RBUTTONUP, 0, 240, 70}});
+  EXPECT_EQ(form->fileListBox("List1").FileName(), "Баня.wav");
+  Post({{l, WM_LBUTTONDOWN, MK_LBUTTON, 240, 70},
+        {l, WM_LBUTTONUP, 0, 240, 70},
+        {l, WM_LBUTTONDBLCLK, MK_LBUTTON, 240, 70},
+        {l, WM_LBUTTONUP, 0, 240, 70},
+        {l, WM_LBUTTONDOWN, MK_LBUTTON, 240, 70},
+        {l, WM_LBUTTONUP, 0, 240, 70}});
+  EXPECT_THAT(events.lines, ElementsAre("DblClick List1"));
+  EXPECT_EQ(form->fileListBox("List1").FileName(), "арбуз.wav");
+
+  form->pictureBox("FrameList").setVisible(false);  // the panel hidden: its list hears no key
+  EXPECT_EQ(GetFocus(), form->window());
+  events.lines.clear();
+  PostMessageW(l, WM_KEYDOWN, VK_RETURN, 0);  // even sent to the list box itself
+  Keys({{WM_KEYDOWN, VK_HOME}, {WM_KEYUP, VK_HOME}, {WM_KEYUP, VK_RETURN}});  // none left held
+  EXPECT_THAT(events.lines, ElementsAre("KeyDown 13 0", "KeyDown 36 0"));
+  EXPECT_EQ(form->fileListBox("List1").FileName(), "арбуз.wav");
+}
+
+// What lies where, and which pointer shows there, is the shared layout's:
+// a press the list box gets over a hot area is the list's.
+TEST_F(Win32HostTest, ThePointerAndThePressFollowTheSharedLayout) {
+  ShowList({"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"});
+  HWND w = form->window(), l = List();
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  Post({{w, WM_MOUSEMOVE, 0, 560, 110}});  // the third episode
+  EXPECT_NE(GetCursor(), arrow);
+  Post({{l, WM_MOUSEMOVE, 0, 460, 110}});  // the list, over the same hot area
+  EXPECT_EQ(GetCursor(), arrow);
+  Post({{l, WM_LBUTTONDOWN, MK_LBUTTON, 460, 110}, {l, WM_LBUTTONUP, 0, 460, 110}});
+  EXPECT_THAT(events.lines, ::testing::IsEmpty());
+  EXPECT_NE(form->fileListBox("List1").FileName(), "");
+}
+
+// A busy program handles mouse messages after the pointer has moved on: each
+// reports where it happened.
+TEST_F(Win32HostTest, EachMouseMessageReportsWhereItHappenedNotWhereThePointerIsNow) {
+  HWND w = form->window();
+  const std::tuple<UINT, WPARAM, int, int> path[] = {{WM_LBUTTONDOWN, MK_LBUTTON, 300, 450},
+                                                     {WM_MOUSEMOVE, MK_LBUTTON, 310, 446},
+                                                     {WM_MOUSEMOVE, MK_LBUTTON, 320, 442},
+                                                     {WM_LBUTTONUP, 0, 330, 438}};
+  for (auto [message, buttons, x, y] : path) {
+    PointAt(x, y);
+    PostMessageW(w, message, buttons, In(w, x, y));
+  }
+  PointAt(100, 300);  // elsewhere before any is handled
+  PostQuitMessage(0);
+  application->Loop();
+  EXPECT_THAT(events.lines, ElementsAre("MouseDown 1 0 4500 6750", "MouseMove 1 0 4650 6690",
+                                        "MouseMove 1 0 4800 6630", "MouseUp 1 0 4950 6570"));
+}
+
+// The program's own roads to the shell: the maker's name and a listed file,
+// each opened with "open", shown normally, with no owner, parameters or folder.
+TEST_F(Win32HostTest, TheMakersLinkAndAListedFileReachTheShellAsTheProgramAsks) {
+  app::Form1 program(*form);
+  form->setEvents(&program);
+  host::win32::SetShellExecute(RecordShellExecute);
+  shellCalls.clear();
+  HWND w = form->window();
+  ClosingMessages([&] {
+    Post({{w, WM_LBUTTONDOWN, MK_LBUTTON, 110, 437}, {w, WM_LBUTTONUP, 0, 110, 437}});  // the maker
+    ShowList({"клип.avi"});
+    SendMessageW(List(), LB_SETCURSEL, 0, 0);
+    Keys({{WM_KEYDOWN, VK_RETURN}, {WM_KEYUP, VK_RETURN}});
+  });
+  host::win32::SetShellExecute(nullptr);
+  EXPECT_TRUE(messages.empty()) << host::win32::Narrow(messages[0].text);
+  const std::string file = host::win32::Narrow((root / Wide("клип.avi")).wstring());
+  EXPECT_THAT(shellCalls, ElementsAre("no owner 1 open [https://quorrel.example/] [] []",
+                                      "no owner 1 open [" + file + "] [] []"));
+}
+
+TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileOrAFolderIsToldNotOpened) {
   EXPECT_EQ(host::NativePath("E:\\"), "E:\\");
   EXPECT_EQ(host::NativePath("E:\\\\Audio Music"), "E:\\Audio Music");
   EXPECT_EQ(host::NativePath("C:/disc//Video/"), "C:\\disc\\Video");
@@ -223,13 +395,36 @@ TEST_F(Win32HostTest, PathsKeepWindowsRootsWholeAndAMissingFileIsToldNotOpened) 
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   EXPECT_EQ(Wide(host::runtime().AppPath()), fs::path(program).parent_path().wstring());
 
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMessages);
-  messagesSeen = 0;
-  const std::string missing = host::win32::Narrow(root.wstring()) + "\\нет такого.avi";
-  EXPECT_EQ(host::runtime().ShellExecute(0, "open", missing, "", "", 1), SE_ERR_FNF);
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(messagesSeen, 1);
-  EXPECT_EQ(lastMessage, L"Файл не найден");
+  // A missing file and a folder named like one: told over the menu, which
+  // waits for each, and never opened.
+  fs::create_directories(root / "folder.avi");
+  ClosingMessages([&] {
+    for (const char* name : {"\\нет такого.avi", "\\folder.avi"}) {
+      const std::string path = host::win32::Narrow(root.wstring()) + name;
+      EXPECT_EQ(host::runtime().ShellExecute(0, "open", path, "", "", 1), 2);  // SE_ERR_FNF
+    }
+  });
+  ASSERT_EQ(messages.size(), 2u);
+  for (const Message& message : messages) {
+    EXPECT_EQ(message.owner, form->window());
+    EXPECT_TRUE(message.ownerDisabled);
+    EXPECT_EQ(message.title, L"Zorvanta");
+    EXPECT_EQ(message.text, L"Файл не найден");
+  }
+}
+
+TEST_F(Win32HostTest, OneMenuPerFolderAndADamagedPictureEndsTheProgramAfterItsMessage) {
+  const std::string folder = host::win32::Narrow(root.wstring());
+  EXPECT_FALSE(host::win32::RaiseRunningMenu(folder));  // this start claims it
+  EXPECT_TRUE(host::win32::RaiseRunningMenu(folder));   // a second start finds it
+  EXPECT_FALSE(host::win32::RaiseRunningMenu(folder + "\\other"));
+
+  const fake::DamagedHand broken(app::Form1Design());
+  ClosingMessages([&] { host::Deliver([&] { application->CreateForm(broken.design); }); });
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].owner, form->window());
+  EXPECT_EQ(messages[0].text.substr(0, 22), L"Ошибка выполнения 481:");
+  EXPECT_EQ(exitStatus, 1);
 }
 
 }  // namespace

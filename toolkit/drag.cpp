@@ -9,7 +9,6 @@ int32_t DragX = 0;
 int32_t DragY = 0;
 
 namespace {
-constexpr int16_t kLeftButton = 1;
 
 struct PixelFactors {
   double x = 1, y = 1;
@@ -53,7 +52,7 @@ void Reposition(host::Window& target, double newLeft, double newTop, bool useMov
 }  // namespace
 
 void DragBegin(int16_t button, int16_t /*shift*/, float x, float y, host::Window& target) {
-  if (button != kLeftButton) return;
+  if (button != host::button::kLeft) return;
   IsDragging = true;
   DragX = host::CLng(x);
   DragY = host::CLng(y);
@@ -63,7 +62,7 @@ void DragBegin(int16_t button, int16_t /*shift*/, float x, float y, host::Window
 void DragMove(int16_t button, int16_t /*shift*/, float x, float y, host::Window& target,
               std::optional<int16_t> scaleMode, bool useMove, const host::Extent* container) {
   // Called on every pointer move: an idle call must touch nothing.
-  if (button != kLeftButton || !IsDragging) return;
+  if (button != host::button::kLeft || !IsDragging) return;
   const PixelFactors factors = FactorsFor(scaleMode ? *scaleMode : target.Scalemode());
   double newLeft = target.Left() + (static_cast<double>(x) - DragX) * factors.x;
   double newTop = target.Top() + (static_cast<double>(y) - DragY) * factors.y;
@@ -75,7 +74,7 @@ void DragMove(int16_t button, int16_t /*shift*/, float x, float y, host::Window&
 }
 
 void DragEnd(int16_t button, int16_t /*shift*/, float /*x*/, float /*y*/, host::Window& target) {
-  if (button != kLeftButton) return;
+  if (button != host::button::kLeft) return;
   IsDragging = false;
   target.setMousePointer(host::pointer::kDefault);
 }

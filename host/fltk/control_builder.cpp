@@ -7,66 +7,47 @@ namespace host::fltk {
 
 namespace {
 
-// Only controls on the window itself: the panel's own are its business.
-bool IsWindowed(const ControlDesign& design) { return design.type != ControlType::Label; }
-
-PictureBoxControl& ContainerOf(const ControlDesign& control, const ControlDirectory& directory) {
-  auto* panel = directory.Find<PictureBoxControl>(control.container, std::nullopt);
-  if (!panel)
-    throw RuntimeError(err::kInvalidProperty, "Нет контейнера " + std::string(control.container));
-  return *panel;
-}
-
-Fl_Widget* Create(FormWindow& form, const ControlDesign& control,
-                  const ControlDirectory& directory) {
-  const Point origin =
-      control.container.empty() ? Point{} : ContainerOf(control, directory).ClientOrigin();
+Fl_Widget* Create(FormWindow& form, int control) {
+  const PlacedControl& placed = form.layout()[control];
   // Placed in whole program pixels, then scaled, so that every control keeps
   // its size and distance in the program's pixels on any screen.
-  const DisplayScale& scale = form.scale();
-  const int x = origin.x + scale.ToScreen(PixelsOf(static_cast<float>(control.rect.left)));
-  const int y = origin.y + scale.ToScreen(PixelsOf(static_cast<float>(control.rect.top)));
-  const int w = scale.ToScreen(PixelsOf(static_cast<float>(control.rect.width)));
-  const int h = scale.ToScreen(PixelsOf(static_cast<float>(control.rect.height)));
-  switch (control.type) {
-    case ControlType::Label:
-      return new LabelControl(form, control, x, y, w, h);
+  const int f = form.scale().factor();
+  const int x = placed.rect.left * f, y = placed.rect.top * f, w = placed.rect.width * f,
+            h = placed.rect.height * f;
+  switch (placed.design->type) {
     case ControlType::PictureBox:
-      return new PictureBoxControl(form, control, x, y, w, h);
+      return new PictureBoxWidget(form, control, x, y, w, h);
     case ControlType::FileListBox:
-      return new FileListControl(form, control, x, y, w, h);
+      return new FileListWidget(form, *placed.design, x, y, w, h);
+    case ControlType::Label:
+      break;
   }
   return nullptr;
 }
 
+// Adds the widgets lying in `container` to `parent`, bottom first: later
+// children are drawn over earlier ones.
+void AddStacked(FormWindow& form, int container, Fl_Group& parent,
+                std::map<int, Fl_Widget*>& widgets) {
+  for (int control : form.layout().Stacked(container)) {
+    Fl_Widget* widget = Create(form, control);
+    if (!widget) continue;
+    widgets[control] = widget;
+    parent.add(widget);
+    if (!form.layout()[control].visible) widget->hide();
+    if (auto* group = dynamic_cast<Fl_Group*>(widget)) AddStacked(form, control, *group, widgets);
+  }
+}
+
 }  // namespace
 
-std::vector<Fl_Widget*> BuildControls(FormWindow& form, ControlDirectory& directory) {
-  const FormDesign& design = form.design();
-  std::vector<Fl_Widget*> controls;
+std::map<int, Fl_Widget*> BuildControls(FormWindow& form) {
+  std::map<int, Fl_Widget*> widgets;
   Fl_Group* const current = Fl_Group::current();
-  Fl_Group::current(nullptr);  // placed below, in stacking order
-  // Containers first, so that the controls inside know where they lie.
-  for (bool container : {true, false})
-    for (const ControlDesign& control : design.controls)
-      if ((control.type == ControlType::PictureBox) == container)
-        directory.Add(control.name, control.index, Create(form, control, directory));
-  for (const ControlDesign& control : design.controls)
-    controls.push_back(directory.Find<Fl_Widget>(control.name, control.index));
-  // Labels lie below the windowed controls of their container: add them
-  // first, as later children are drawn over and hit before earlier ones.
-  for (bool windowed : {false, true}) {
-    for (size_t i = 0; i < controls.size(); ++i) {
-      const ControlDesign& control = design.controls[i];
-      if (IsWindowed(control) != windowed) continue;
-      Fl_Group* parent = control.container.empty() ? static_cast<Fl_Group*>(&form)
-                                                   : &ContainerOf(control, directory);
-      parent->add(controls[i]);
-      if (!control.visible) controls[i]->hide();
-    }
-  }
+  Fl_Group::current(nullptr);
+  AddStacked(form, kBackground, form, widgets);
   Fl_Group::current(current);
-  return controls;
+  return widgets;
 }
 
 }  // namespace host::fltk

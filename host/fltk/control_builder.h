@@ -1,20 +1,17 @@
-// Builds a window's controls from its design.
+// The native widgets of a window's windowed controls, made from its layout.
 #pragma once
 
 #include <FL/Fl_Widget.H>
 
-#include <vector>
-
-#include "host/design.h"
-#include "host/fltk/control_directory.h"
+#include <map>
 
 namespace host::fltk {
 
 class FormWindow;
 
-// Creates every control of the form's design inside the form or its
-// container, stacked as the run time stacks them, and files each in
-// `directory`. Returns them in design order.
-std::vector<Fl_Widget*> BuildControls(FormWindow& form, ControlDirectory& directory);
+// Creates a widget for every picture box and file list of the form's
+// layout, inside the form or its container and stacked as the layout
+// stacks them; returns them by control number.
+std::map<int, Fl_Widget*> BuildControls(FormWindow& form);
 
 }  // namespace host::fltk

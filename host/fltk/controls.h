@@ -1,8 +1,9 @@
-// The window's controls: FLTK widgets placed, as the program sees them, in
-// their container's twips.
+// The native widgets of the window's windowed controls on FLTK: the panel
+// and its file list. Labels are no widgets: their container paints them.
+// Every press and key reaches the window first and its shared rules; the
+// widgets only show.
 #pragma once
 
-#include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Hold_Browser.H>
 
@@ -10,82 +11,42 @@
 #include <vector>
 
 #include "host/design.h"
-#include "host/fltk/conversions.h"
-#include "host/fltk/display_scale.h"
-#include "host/fltk/double_clicks.h"
-#include "host/host.h"
 
 namespace host::fltk {
 
 class FormWindow;
-// The window's display scale, for controls that know it only by name.
-const DisplayScale& ScaleOf(const FormWindow& form);
 
-struct Point {
-  int x = 0, y = 0;
-};
-
-// Where a control's container's client area begins, in window pixels.
-Point ContainerOrigin(const Fl_Widget& widget);
-// The visible control of the group at window pixel (x, y), the topmost.
-Fl_Widget* ControlIn(const Fl_Group& group, int x, int y);
-
-template <typename Widget, typename Interface>
-class Control : public Widget, public Interface {
- public:
-  Control(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h)
-      : Widget(x, y, w, h), form_(form), design_(design) {}
-  float Left() const override { return scale().TwipsOf(this->x() - ContainerOrigin(*this).x); }
-  float Top() const override { return scale().TwipsOf(this->y() - ContainerOrigin(*this).y); }
-  float Width() const override { return scale().TwipsOf(this->w()); }
-  float Height() const override { return scale().TwipsOf(this->h()); }
-  const ControlDesign& design() const { return design_; }
-
- protected:
-  const DisplayScale& scale() const { return ScaleOf(form_); }
-
-  FormWindow& form_;
-  const ControlDesign& design_;
-};
-
-// A label: a hot area, a title strip or a close mark.
-class LabelControl final : public Control<Fl_Box, Label> {
- public:
-  LabelControl(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
-  std::string Caption() const override { return caption_; }
-  void setCaption(std::string_view text) override;
-  int handle(int event) override;
-
- private:
-  void draw() override;
-
-  std::string caption_;
-};
+// Paints a label of the window or of a panel, as the layout places it.
+void PaintLabel(const FormWindow& form, int control);
+// Paints the labels lying in `container`, bottom first.
+void PaintLabels(const FormWindow& form, int container);
 
 // A picture box holding other controls, clipped to its inner area.
-class PictureBoxControl final : public Control<Fl_Group, PictureBox> {
+class PictureBoxWidget final : public Fl_Group {
  public:
-  PictureBoxControl(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
-  bool Visible() const override { return visible() != 0; }
-  void setVisible(bool on) override;
-
-  int border() const { return design_.borderStyle ? scale().factor() : 0; }
-  Point ClientOrigin() const { return {x() + border(), y() + border()}; }
-  int handle(int event) override;
+  PictureBoxWidget(FormWindow& form, int control, int x, int y, int w, int h);
+  int border() const;
 
  private:
   void draw() override;
+
+  FormWindow& form_;
+  const int control_;
 };
 
-// The file list box: the files of one folder, in natural order.
-class FileListControl final : public Control<Fl_Hold_Browser, FileListBox> {
+// The file list: the rows the shared control gives it, in its font.
+class FileListWidget final : public Fl_Hold_Browser {
  public:
-  FileListControl(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
-  std::string Path() const override { return path_; }
-  void setPath(std::string_view folder) override;
-  std::string FileName() const override;
+  FileListWidget(FormWindow& form, const ControlDesign& design, int x, int y, int w, int h);
 
-  const std::vector<std::string>& entries() const { return entries_; }
+  void ShowRows(const std::vector<std::string>& names);
+  int SelectedRow() const { return value() - 1; }
+  void SelectRow(int row);
+  int RowsPerPage() const;
+  // The row at window pixel (x, y) of the screen, or -1.
+  int RowAt(int x, int y) const;
+  // The current press, if it is on the scroll bar: true when it took it.
+  bool PassPress();
   int handle(int event) override;
 
  protected:
@@ -95,13 +56,7 @@ class FileListControl final : public Control<Fl_Hold_Browser, FileListBox> {
   void item_draw(void* item, int x, int y, int w, int h) const override;
 
  private:
-  bool HandledKey(int event);
-  bool PointerOnRow();
-
-  std::string path_;
-  std::vector<std::string> entries_;
-  DoubleClicks doubleClicks_;
-  bool enterHeld_ = false;  // a held key repeats: one opening per press
+  FormWindow& form_;
 };
 
 }  // namespace host::fltk

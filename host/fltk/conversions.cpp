@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "host/numbers.h"
 #include "host/surface.h"
 
 namespace host::fltk {
@@ -13,11 +12,6 @@ namespace {
 constexpr int kDefaultFontPixels = 13;  // the list's and untitled labels' face
 constexpr int kBoldWeight = 700;
 }  // namespace
-
-// Beyond what a pixel count can hold is the run time's overflow error.
-int PixelsOf(float twips) { return CLng(static_cast<double>(twips) / kTwipsPerPixel); }
-
-float TwipsFrom(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
 Fl_Color ToFlColor(Color color) {
   const Rgb rgb = ResolveColor(color);

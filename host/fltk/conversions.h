@@ -1,5 +1,4 @@
-// Between the program's measures and FLTK's: twips and pixels, colours and
-// fonts.
+// Between the program's measures and FLTK's: colours and fonts.
 #pragma once
 
 #include <FL/Enumerations.H>
@@ -8,8 +7,6 @@
 
 namespace host::fltk {
 
-int PixelsOf(float twips);
-float TwipsFrom(int pixels);
 Fl_Color ToFlColor(Color color);
 // Font size in pixels for a point size, at the standard 96 dots per inch.
 int FontPixels(float points);

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cinttypes>
-#include <cstdio>
 #include <string>
 #include <vector>
+
+#include "host/running_menu.h"
 
 namespace host::fltk {
 
@@ -54,15 +54,6 @@ void AskWindowManager(Window window, const char* message, std::array<long, 5> da
   XSendEvent(fl_display, Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
-// A selection name per folder; atoms hold any text, but a hash stays short.
-std::string SelectionFor(std::string_view folder) {
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (unsigned char c : folder) hash = (hash ^ c) * 1099511628211ull;
-  char name[48];
-  std::snprintf(name, sizeof name, "_ZORVANTA_MENU_%016" PRIx64, hash);
-  return name;
-}
-
 void Raise(Window menu) {
   AskWindowManager(menu, "_NET_ACTIVE_WINDOW", {kFromUser, CurrentTime});
   XMapRaised(fl_display, menu);
@@ -90,7 +81,7 @@ void ShowInTaskbar(const Fl_Window& window) {
 }
 
 bool RaiseRunningMenu(std::string_view folder) {
-  const Atom selection = AtomNamed(SelectionFor(folder).c_str());
+  const Atom selection = AtomNamed(RunningMenuName(folder).c_str());
   // Looking and claiming in one step: two starts at once see each other.
   XGrabServer(fl_display);
   const Window owner = XGetSelectionOwner(fl_display, selection);

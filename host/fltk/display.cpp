@@ -7,20 +7,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/messages.h"
+
 namespace host::fltk {
 
 bool OpenDisplay() {
   const char* name = std::getenv("DISPLAY");
   if (!name || !*name) {
-    std::fputs(
-        "start: no display to show the menu on (DISPLAY is not set); start it from a desktop "
-        "session, or see README for a screenshot under Xvfb\n",
-        stderr);
+    std::fputs(NoDisplayLine().c_str(), stderr);
     return false;
   }
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
-    std::fprintf(stderr, "start: cannot open the display \"%s\"\n", name);
+    std::fputs(NoDisplayOpensLine(name).c_str(), stderr);
     return false;
   }
   fl_open_display(display);

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/fltk/conversions.h"
+#include "host/layout.h"
 
 namespace host::fltk {
 
@@ -53,11 +53,11 @@ std::string XftDpi() {
 }  // namespace
 
 float DisplayScale::TwipsOf(int screenPixels) const {
-  return TwipsFrom(screenPixels) / static_cast<float>(factor_);
+  return TwipsFrom(static_cast<double>(screenPixels) / factor_);
 }
 
 int DisplayScale::ScreenPixelsOf(float twips) const {
-  return PixelsOf(twips * static_cast<float>(factor_));
+  return PixelsOf(static_cast<double>(twips) * factor_);
 }
 
 int DesktopScale(const char* gdkScale, const char* xftDpi) {

@@ -16,6 +16,10 @@ class DisplayScale {
   // A distance on the screen in the program's twips: fractions are kept, so
   // that a drag moves the window exactly as far as the pointer.
   float TwipsOf(int screenPixels) const;
+  // A place on the screen in the program's pixels, fractions kept.
+  float ProgramPixelsOf(int screenPixels) const {
+    return static_cast<float>(screenPixels) / static_cast<float>(factor_);
+  }
   // The program's twips as screen pixels, rounded as the run time rounds.
   int ScreenPixelsOf(float twips) const;
 

@@ -2,20 +2,25 @@
 
 #include <FL/Fl.H>
 
+#include "host/host.h"
+
 namespace host::fltk {
 
 namespace {
-constexpr int16_t kUnknownKey = 0;  // no key of the run time has it
+// X has no double-click setting of its own; these are the desktops' defaults
+// (XSETTINGS Net/DoubleClickTime and Net/DoubleClickDistance).
+constexpr uint32_t kDoubleClickMilliseconds = 400;
+constexpr float kDoubleClickPixels = 5;
 }  // namespace
 
 int16_t ButtonValue(int flButton) {
   switch (flButton) {
     case FL_LEFT_MOUSE:
-      return 1;
+      return button::kLeft;
     case FL_RIGHT_MOUSE:
-      return 2;
+      return button::kRight;
     case FL_MIDDLE_MOUSE:
-      return 4;
+      return button::kMiddle;
     default:
       return 0;
   }
@@ -23,34 +28,56 @@ int16_t ButtonValue(int flButton) {
 
 int16_t ButtonsHeld() {
   const int state = Fl::event_state();
-  return static_cast<int16_t>(((state & FL_BUTTON1) ? 1 : 0) | ((state & FL_BUTTON3) ? 2 : 0) |
-                              ((state & FL_BUTTON2) ? 4 : 0));
+  return static_cast<int16_t>(((state & FL_BUTTON1) ? button::kLeft : 0) |
+                              ((state & FL_BUTTON3) ? button::kRight : 0) |
+                              ((state & FL_BUTTON2) ? button::kMiddle : 0));
 }
 
 int16_t ShiftState() {
   const int state = Fl::event_state();
-  return static_cast<int16_t>(((state & FL_SHIFT) ? 1 : 0) | ((state & FL_CTRL) ? 2 : 0) |
-                              ((state & FL_ALT) ? 4 : 0));
+  return static_cast<int16_t>(((state & FL_SHIFT) ? shift::kShift : 0) |
+                              ((state & FL_CTRL) ? shift::kCtrl : 0) |
+                              ((state & FL_ALT) ? shift::kAlt : 0));
 }
 
-int16_t KeyCode(int key) {
+int16_t KeyCode(int flKey) {
   struct Named {
     int key;
     int16_t code;
   };
-  static constexpr Named kNamed[] = {
-      {FL_BackSpace, 8}, {FL_Tab, 9},        {FL_Enter, 13},     {FL_KP_Enter, 13},
-      {FL_Shift_L, 16},  {FL_Shift_R, 16},   {FL_Control_L, 17}, {FL_Control_R, 17},
-      {FL_Alt_L, 18},    {FL_Alt_R, 18},     {FL_Escape, 27},    {' ', 32},
-      {FL_Page_Up, 33},  {FL_Page_Down, 34}, {FL_End, 35},       {FL_Home, 36},
-      {FL_Left, 37},     {FL_Up, 38},        {FL_Right, 39},     {FL_Down, 40},
-      {FL_Insert, 45},   {FL_Delete, 46}};
+  static constexpr Named kNamed[] = {{FL_BackSpace, key::kBackspace},
+                                     {FL_Tab, key::kTab},
+                                     {FL_Enter, key::kEnter},
+                                     {FL_KP_Enter, key::kEnter},
+                                     {FL_Shift_L, key::kShift},
+                                     {FL_Shift_R, key::kShift},
+                                     {FL_Control_L, key::kControl},
+                                     {FL_Control_R, key::kControl},
+                                     {FL_Alt_L, key::kAlt},
+                                     {FL_Alt_R, key::kAlt},
+                                     {FL_Escape, key::kEscape},
+                                     {' ', key::kSpace},
+                                     {FL_Page_Up, key::kPageUp},
+                                     {FL_Page_Down, key::kPageDown},
+                                     {FL_End, key::kEnd},
+                                     {FL_Home, key::kHome},
+                                     {FL_Left, key::kLeft},
+                                     {FL_Up, key::kUp},
+                                     {FL_Right, key::kRight},
+                                     {FL_Down, key::kDown},
+                                     {FL_Insert, key::kInsert},
+                                     {FL_Delete, key::kDelete}};
   for (const Named& named : kNamed)
-    if (key == named.key) return named.code;
-  if (key >= 'a' && key <= 'z') return static_cast<int16_t>(key - 'a' + 'A');
-  if (key >= '0' && key <= '9') return static_cast<int16_t>(key);
-  if (key >= FL_F + 1 && key <= FL_F + 12) return static_cast<int16_t>(112 + key - FL_F - 1);
-  return kUnknownKey;
+    if (flKey == named.key) return named.code;
+  if (flKey >= 'a' && flKey <= 'z') return static_cast<int16_t>(flKey - 'a' + 'A');
+  if (flKey >= '0' && flKey <= '9') return static_cast<int16_t>(flKey);
+  if (flKey >= FL_F + 1 && flKey <= FL_F + 12)
+    return static_cast<int16_t>(key::kF1 + flKey - FL_F - 1);
+  return key::kNone;
+}
+
+ClickLimits ClickLimitsAt(int factor) {
+  return {kDoubleClickMilliseconds, kDoubleClickPixels / static_cast<float>(factor)};
 }
 
 }  // namespace host::fltk

@@ -1,7 +1,9 @@
-// The current FLTK event as the run time describes it to handlers.
+// The current FLTK event as the run time describes it to the shared rules.
 #pragma once
 
 #include <cstdint>
+
+#include "host/double_clicks.h"
 
 namespace host::fltk {
 
@@ -11,7 +13,10 @@ int16_t ButtonValue(int flButton);
 int16_t ButtonsHeld();
 // The shift state: 1 Shift, 2 Ctrl, 4 Alt, added up.
 int16_t ShiftState();
-// The run time's key code for an FLTK key; 0 for a key it has no code for.
+// The run time's key code for an FLTK key; key::kNone for one it has no code for.
 int16_t KeyCode(int flKey);
+// The desktop's double-click limits, in the program's pixels at display
+// scale `factor`.
+ClickLimits ClickLimitsAt(int factor);
 
 }  // namespace host::fltk

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "host/messages.h"
+
 namespace host::fltk {
 
 namespace {
@@ -17,13 +19,26 @@ bool AnyFontOpens() {
   return true;
 }
 
+// On a display of few colours, with a colour map instead of true colour,
+// the X server blends smoothed text with the colours behind it read wrongly
+// and fills dark text as solid boxes. Text there is drawn sharp, in its own
+// colour, by the core protocol.
+void DrawTextSharpOnFewColours() {
+  if (fl_visual->c_class == TrueColor || fl_visual->c_class == DirectColor) return;
+  FcPattern* defaults = FcPatternCreate();
+  FcPatternAddBool(defaults, XFT_RENDER, FcFalse);
+  FcPatternAddBool(defaults, FC_ANTIALIAS, FcFalse);
+  XftDefaultSet(fl_display, defaults);  // the display keeps it
+}
+
 }  // namespace
 
 bool TextDrawable() {
   static const bool drawable = [] {
     fl_open_display();
+    DrawTextSharpOnFewColours();
     if (AnyFontOpens()) return true;
-    std::fputs("start: no usable font (see fontconfig); the menu shows no text\n", stderr);
+    std::fputs(NoFontLine().c_str(), stderr);
     return false;
   }();
   return drawable;

@@ -4,7 +4,8 @@
 
 namespace host::fltk {
 
-// Asks once; when no font is usable, says so once on standard error.
+// Asks once, and sets text up to suit the display; when no font is usable,
+// says so once on standard error.
 bool TextDrawable();
 
 }  // namespace host::fltk

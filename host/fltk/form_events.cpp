@@ -1,63 +1,68 @@
-// The window's own mouse events, in twips, with the run time's button and
-// shift values. Events over a control go to that control.
+// FLTK's events as the shared input rules hear them: every press, release,
+// motion and key of the window, in its program pixels.
 #include <FL/Fl.H>
+#include <FL/x.H>
 
-#include "host/fltk/controls.h"
-#include "host/fltk/conversions.h"
-#include "host/fltk/delivery.h"
+#include "host/delivery.h"
 #include "host/fltk/event_state.h"
 #include "host/fltk/form_window.h"
 
 namespace host::fltk {
 
-float FormWindow::EventX() const {
-  // From the pointer's screen position and where the window stands now, so
-  // that a move made a moment ago is already counted.
-  return scale_.TwipsOf(Fl::event_x_root() - x());
-}
-
-float FormWindow::EventY() const { return scale_.TwipsOf(Fl::event_y_root() - y()); }
+// From the pointer's screen position and where the window stands now, so
+// that a move made a moment ago is already counted.
+float FormWindow::PointerX() const { return scale_.ProgramPixelsOf(Fl::event_x_root() - x()); }
+float FormWindow::PointerY() const { return scale_.ProgramPixelsOf(Fl::event_y_root() - y()); }
 
 int FormWindow::handle(int event) {
+  FormInput& rules = input();
   switch (event) {
     case FL_PUSH:
-      if (ControlIn(*this, Fl::event_x(), Fl::event_y())) return Fl_Double_Window::handle(event);
-      pressed_ = true;
-      if (events_)
-        Deliver([&] {
-          events_->MouseDown(ButtonValue(Fl::event_button()), ShiftState(), EventX(), EventY());
-        });
+      Deliver([&] {
+        rules.Press(ButtonValue(Fl::event_button()), ShiftState(), PointerX(), PointerY(),
+                    static_cast<uint32_t>(fl_event_time));
+      });
       return 1;
-    case FL_DRAG:
-      if (!pressed_) break;
-      if (events_)
-        Deliver([&] { events_->MouseMove(ButtonsHeld(), ShiftState(), EventX(), EventY()); });
-      return 1;
-    case FL_RELEASE:
-      if (!pressed_) break;
-      pressed_ = Fl::event_buttons() != 0;
-      if (events_)
-        Deliver([&] {
-          events_->MouseUp(ButtonValue(Fl::event_button()), ShiftState(), EventX(), EventY());
-        });
-      pointer_.Forget();
-      UpdatePointer();
-      return 1;
-    case FL_ENTER:
-    case FL_MOVE: {
-      Fl_Double_Window::handle(event);
-      UpdatePointer();
-      if (!ControlIn(*this, Fl::event_x(), Fl::event_y()) && events_)
-        Deliver([&] { events_->MouseMove(ButtonsHeld(), ShiftState(), EventX(), EventY()); });
+    case FL_RELEASE: {
+      Deliver([&] {
+        rules.Release(ButtonValue(Fl::event_button()), ShiftState(), PointerX(), PointerY(),
+                      ButtonsHeld());
+      });
+      Fl_Widget* pushed = widgetPushed_;
+      if (!Fl::event_buttons()) widgetPushed_ = nullptr;
+      if (pushed) pushed->handle(FL_RELEASE);
       return 1;
     }
+    case FL_DRAG:
+    case FL_MOVE:
+    case FL_ENTER:
+      if (event == FL_DRAG && widgetPushed_) widgetPushed_->handle(FL_DRAG);
+      if (event != FL_DRAG) Fl_Double_Window::handle(event);  // the widgets under the pointer
+      Deliver([&] { rules.Motion(ButtonsHeld(), ShiftState(), PointerX(), PointerY()); });
+      return 1;
     case FL_LEAVE:
-      pointer_.Forget();
+      rules.Leave();
+      break;
+    case FL_UNFOCUS:
+      rules.KeyboardLost();
       break;
     default:
       break;
   }
   return Fl_Double_Window::handle(event);
+}
+
+void FormWindow::Key(int event) {
+  FormInput& rules = input();
+  const int16_t code = KeyCode(Fl::event_key());
+  if (event == FL_KEYUP) {
+    rules.KeyUp(code);
+    return;
+  }
+  Deliver([&] {
+    rules.KeyDown(code, ShiftState());
+    rules.Typed(Fl::event_text());
+  });
 }
 
 }  // namespace host::fltk

@@ -2,19 +2,19 @@
 
 #include <FL/Fl.H>
 
-#include "host/fltk/delivery.h"
-#include "host/fltk/event_state.h"
 #include "host/fltk/form_window.h"
 
 namespace host::fltk {
 
 namespace {
 
-int KeyPreview(int event, Fl_Window* window) {
-  if (event == FL_KEYBOARD && window) {
+int KeysToForms(int event, Fl_Window* window) {
+  if ((event == FL_KEYBOARD || event == FL_KEYUP) && window) {
     auto* form = dynamic_cast<FormWindow*>(window->top_window());
-    if (form && form->design().keyPreview && form->events()) {
-      Deliver([&] { form->events()->KeyDown(KeyCode(Fl::event_key()), ShiftState()); });
+    // A message box over the form takes its keys itself.
+    if (form && (!Fl::modal() || Fl::modal() == form)) {
+      form->Key(event);
+      return 1;
     }
   }
   return Fl::handle_(event, window);
@@ -22,6 +22,6 @@ int KeyPreview(int event, Fl_Window* window) {
 
 }  // namespace
 
-void InstallKeyPreview() { Fl::event_dispatch(KeyPreview); }
+void InstallKeyboard() { Fl::event_dispatch(KeysToForms); }
 
 }  // namespace host::fltk

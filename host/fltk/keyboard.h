@@ -1,9 +1,9 @@
-// Keys reach the window before the control that has the focus, when its
-// design asks for that (KeyPreview).
+// Every key of a form's window goes to its shared input rules, whichever
+// of its widgets has FLTK's focus: the rules give keys to the window first.
 #pragma once
 
 namespace host::fltk {
 
-void InstallKeyPreview();
+void InstallKeyboard();
 
 }  // namespace host::fltk

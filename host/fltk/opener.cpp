@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "host/documents.h"
 #include "host/host.h"
 #include "host/messages.h"
 #include "host/paths.h"
@@ -25,15 +26,9 @@ constexpr const char* kOpener = "xdg-open";
 constexpr intptr_t kShellDone = 42;  // above 32: the shell took it
 constexpr intptr_t kShellFileNotFound = 2;
 constexpr intptr_t kShellNoAssociation = 31;  // also the answer to an unknown verb
-constexpr std::string_view kNoProgram = "Не найдена программа, которая может открыть";
 constexpr double kPollSeconds = 0.25;
 // The opener's own failures come at once; later exits are the player's.
 constexpr auto kOpenerVerdictWithin = std::chrono::seconds(10);
-
-// The message may come seconds after the click: it names what it is about.
-std::string NoProgramFor(std::string_view document) {
-  return std::string(kNoProgram) + "\n«" + std::string(document) + "».";
-}
 
 // xdg-open's exit statuses: 2 the file is missing, 3 no program for it,
 // 4 the program failed; 127 nothing could be run.
@@ -45,7 +40,7 @@ std::string VerdictOf(int status, std::string_view document) {
     case 3:
     case 4:
     case 127:
-      return NoProgramFor(document);
+      return NoProgramText(document);
     default:
       return {};
   }
@@ -62,6 +57,13 @@ std::string DocumentName(bool web, const std::string& target) {
 }
 
 std::vector<Opening> openings;
+
+EntryKind EntryKindOf(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return EntryKind::kNothing;
+  if (S_ISREG(info.st_mode)) return EntryKind::kFile;
+  return S_ISDIR(info.st_mode) ? EntryKind::kFolder : EntryKind::kOther;
+}
 
 // Whether the child has ended, reaping it if so; a signal arriving meanwhile
 // is no answer.
@@ -97,17 +99,13 @@ intptr_t OpenDocument(std::string_view operation, std::string_view file) {
   if (operation != kOpen) return kShellNoAssociation;
   const bool web = IsWebAddress(file);
   // Copies of discs often change the case of names; Windows would not mind.
-  const std::string target = web ? std::string(file) : FindIgnoringCase(NativePath(file));
-  struct stat info;
-  if (!web && stat(target.c_str(), &info) != 0) {
-    runtime().MsgBox(kFileNotFoundMessage);
-    return kShellFileNotFound;
-  }
+  const std::string target = web ? std::string(file) : FindOnDisc(file);
+  if (!web && !CheckDocument(EntryKindOf(target))) return kShellFileNotFound;
   // An argument vector, never a shell line: any name passes as it is.
   char* const argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
   pid_t pid = 0;
   if (posix_spawnp(&pid, kOpener, nullptr, nullptr, argv, environ) != 0) {
-    runtime().MsgBox(NoProgramFor(DocumentName(web, target)));
+    runtime().MsgBox(NoProgramText(DocumentName(web, target)));
     return kShellNoAssociation;
   }
   if (openings.empty()) Fl::add_timeout(kPollSeconds, Watch);

@@ -1,6 +1,6 @@
 #include "host/fltk/window_pictures.h"
 
-#include "host/picture_formats.h"
+#include "host/window_pictures.h"
 
 namespace host::fltk {
 
@@ -15,23 +15,13 @@ std::unique_ptr<Fl_RGB_Image> ImageOf(const Picture& picture) {
 
 }  // namespace
 
-WindowPictures LoadPictures(const FormDesign& design, Surface& image) {
-  // A design without a picture shows the plain face; a damaged one is the
-  // reader's run-time error.
+WindowPictures LoadPictures(const FormDesign& design) {
   WindowPictures pictures;
-  if (!design.picture.empty()) {
-    const Picture background = ReadBackground(design.picture);
-    image.DrawPicture(background.width, background.height, background.rgba.data());
-  }
-  if (!design.icon.empty())
-    for (const Picture& picture : ReadIcon(design.icon)) pictures.icons.push_back(ImageOf(picture));
-  for (const ControlDesign& control : design.controls) {
-    if (control.mousePointer != pointer::kCustom || control.mouseIcon.empty()) continue;
-    const CursorPicture cursor = ReadCursor(control.mouseIcon);
-    pictures.hand = ImageOf(cursor.image);
-    pictures.handX = cursor.hotX;
-    pictures.handY = cursor.hotY;
-    break;
+  for (const Picture& picture : IconsOf(design)) pictures.icons.push_back(ImageOf(picture));
+  if (const std::optional<CursorPicture> hand = HandOf(design)) {
+    pictures.hand = ImageOf(hand->image);
+    pictures.handX = hand->hotX;
+    pictures.handY = hand->hotY;
   }
   return pictures;
 }

@@ -1,5 +1,5 @@
-// The pictures a window is built with: its background, its icons and the
-// hand cursor of its hot areas.
+// The window's icons and hand cursor as FLTK images, from the pictures its
+// design carries.
 #pragma once
 
 #include <FL/Fl_RGB_Image.H>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "host/design.h"
-#include "host/surface.h"
 
 namespace host::fltk {
 
@@ -18,9 +17,7 @@ struct WindowPictures {
   int handX = 0, handY = 0;  // the hand's hot spot
 };
 
-// Draws the design's background onto `image` and reads its icon and the
-// first custom pointer among its controls. A damaged picture raises the
-// run time's error.
-WindowPictures LoadPictures(const FormDesign& design, Surface& image);
+// A damaged picture raises the run time's error.
+WindowPictures LoadPictures(const FormDesign& design);
 
 }  // namespace host::fltk

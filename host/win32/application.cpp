@@ -1,57 +1,40 @@
 #include "host/win32/application.h"
 
-#include <string>
-
-#include "host/messages.h"
+#include "host/delivery.h"
 #include "host/paths.h"
-#include "host/win32/internal.h"
-#include "host/win32/system_library.h"
-#include "host/win32/unicode.h"
+#include "host/surface.h"
+#include "host/win32/conversions.h"
+#include "host/win32/desktop.h"
+#include "host/win32/form_window.h"
+#include "host/win32/message_box.h"
+#include "host/win32/opener.h"
 
 namespace host::win32 {
 
-namespace {
-
-constexpr intptr_t kShellFileNotFound = SE_ERR_FNF;
-
-std::string applicationTitle;  // the first window's caption
-HWND messageOwner = nullptr;
-
-// The system's text, or none where the program gives an empty one.
-const wchar_t* OrNone(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
-
-}  // namespace
-
-void ShowMessageBox(std::string_view text) {
-  MessageBoxW(messageOwner, Wide(text).c_str(), Wide(applicationTitle).c_str(), MB_OK);
-}
-
-void ReportAndEnd(int32_t number, std::string_view description) {
-  ShowMessageBox(UntrappedErrorText(number, description));
-  ExitProcess(1);
-}
-
-// ---- The run time ----
-
-Application::Application() { install(this); }
-
-Application::~Application() {
-  forms_.clear();
-  install(nullptr);
-  messageOwner = nullptr;
-}
+Application::~Application() { CloseForms(); }
 
 FormWindow& Application::CreateForm(const FormDesign& design) {
-  if (forms_.empty()) applicationTitle = design.caption;  // before a failing build reports
-  forms_.push_back(std::make_unique<FormWindow>(design));
-  if (forms_.size() == 1) messageOwner = forms_.front()->window();
-  return *forms_.back();
+  return static_cast<FormWindow&>(ApplicationCore::CreateForm(design));
 }
 
-FormWindow* Application::FormOf(int32_t handle) const {
-  for (const auto& form : forms_)
-    if (form->hWnd() == handle || form->hdc() == handle) return form.get();
-  return nullptr;
+std::unique_ptr<FormCore> Application::MakeForm(const FormDesign& design) {
+  return std::make_unique<FormWindow>(design);
+}
+
+int Application::ShowAndLoop(FormCore& form) {
+  auto& window = static_cast<FormWindow&>(form);
+  window.ShowCentred();
+  AnnounceMenu(window.window());
+  return Loop();
+}
+
+int Application::Loop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }
 
 bool Application::GetClientRect(int32_t hWnd, Rect& rect) {
@@ -81,85 +64,19 @@ int32_t Application::SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) {
 
 bool Application::DeleteObject(int32_t handle) { return ::DeleteObject(WindowOf(handle)) != 0; }
 
-bool Application::RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                            int32_t ellipseWidth, int32_t ellipseHeight) {
-  FormWindow* form = FormOf(hdc);
-  if (!form) return false;
-  form->RoundRect(left, top, right, bottom, ellipseWidth, ellipseHeight);
-  return true;
-}
-
-bool Application::GradientFill(int32_t hdc, const TriVertex* vertices, uint32_t vertexCount,
-                               const GradientRect* mesh, uint32_t meshCount, uint32_t mode) {
-  FormWindow* form = FormOf(hdc);
-  if (!form) return false;
-  return ForEachGradientRect(vertices, vertexCount, mesh, meshCount, mode,
-                             [&](const TriVertex& from, const TriVertex& to, bool vertical) {
-                               form->GradientFill(from, to, vertical);
-                             });
-}
-
 intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operation,
                                    std::string_view file, std::string_view parameters,
                                    std::string_view directory, int32_t showCommand) {
-  const bool web = IsWebAddress(file);
-  const std::wstring target = Wide(web ? std::string(file) : NativePath(file));
-  // The shell says nothing of a missing file; the user is told here.
-  if (!web && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    MsgBox(kFileNotFoundMessage);
-    return kShellFileNotFound;
-  }
-  static const auto open = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
-  if (!open) return SE_ERR_DLLNOTFOUND;
-  const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
-  return reinterpret_cast<intptr_t>(open(WindowOf(ownerWindow), Wide(operation).c_str(),
-                                         target.c_str(), OrNone(wideParameters),
-                                         OrNone(wideDirectory), showCommand));
+  return OpenDocument(WindowOf(ownerWindow), operation, file, parameters, directory, showCommand);
 }
 
 std::string Application::AppPath() const { return ProgramFolder(); }
 
-void Application::MsgBox(std::string_view text) { ShowMessageBox(text); }
-
-void Application::End() { ExitProcess(0); }
-
-int Application::Loop() {
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-      // The window sees a key before the control that has the focus.
-      FormWindow* form = FormOf(HandleOf(GetAncestor(message.hwnd, GA_ROOT)));
-      if (form && form->design().keyPreview && form->events()) {
-        Deliver(
-            [&] { form->events()->KeyDown(static_cast<int16_t>(message.wParam), ShiftState()); });
-      }
-      FileListControl* list = form ? form->ListOf(message.hwnd) : nullptr;
-      if (list && message.wParam == VK_RETURN && form->events())
-        Deliver([&] { form->events()->DblClick(list->design().name); });
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+void Application::MsgBox(std::string_view text) {
+  auto* owner = static_cast<FormWindow*>(first());
+  ShowMessageBox(owner ? owner->window() : nullptr, title(), text);
 }
 
-// ---- Start-up ----
-
-int Run(const FormDesign& design, const MakeHandlers& makeHandlers) {
-  Application application;
-  try {
-    FormWindow& form = application.CreateForm(design);
-    std::unique_ptr<FormEvents> handlers;
-    Deliver([&] { handlers = makeHandlers(form); });
-    form.setEvents(handlers.get());
-    Deliver([&] { handlers->Load(); });
-    form.ShowCentred();
-    return application.Loop();
-  } catch (const RuntimeError& error) {
-    ReportAndEnd(error.number(), error.what());
-  } catch (const std::exception& error) {
-    ReportAndEnd(err::kInternalError, error.what());
-  }
-}
+void Application::End() { EndProgram(0); }
 
 }  // namespace host::win32

@@ -39,6 +39,12 @@ std::string NativePath(std::string_view text) {
   return path;
 }
 
+// A backslash never stands inside a Windows name.
+std::string ShownPath(std::string_view native) { return std::string(native); }
+
+// The system finds names whatever their case.
+std::string FindOnDisc(std::string_view text) { return NativePath(text); }
+
 bool IsWebAddress(std::string_view text) {
   static const auto isUrl =
       win32::SystemFunction<decltype(PathIsURLW)>(L"shlwapi.dll", "PathIsURLW");

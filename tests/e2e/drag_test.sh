@@ -20,6 +20,19 @@ window_geometry
 check "a left drag moves the window by the pointer's path ($WIN_X,$WIN_Y)" \
   test "$WIN_X,$WIN_Y" = "$((x0 + 70)),$((y0 - 40))"
 
+# The window moves only when the pointer does: a right button pressed and
+# released during a left drag, the pointer moved while both were held,
+# leaves it where it stands until the next move.
+window_geometry
+x1=$WIN_X y1=$WIN_Y
+xdotool mousemove $((x1 + 320)) $((y1 + 455)) mousedown 1 sleep 0.1 mousedown 3 sleep 0.1 \
+  mousemove $((x1 + 350)) $((y1 + 435)) sleep 0.2 mouseup 3
+sleep 0.5
+window_geometry
+check "a right release in a left drag moves nothing ($WIN_X,$WIN_Y)" test "$WIN_X,$WIN_Y" = "$x1,$y1"
+xdotool mouseup 1
+sleep 0.3
+
 PINK="249,176,220"
 panel_shown() { screenshot; test "$(pixel_at 185 300)" = "$PINK"; }
 

@@ -24,7 +24,8 @@ check "the cross ends the session" close_with_cross
 
 check "the opener was reached" test -s "$OPEN_LOG"
 check "the home folder was never made" test ! -e "$E2E_ROOT/home"
-writes=$(grep -E '^(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)|^(mkdir|mkdirat|rmdir|chmod|fchmod|fchmodat|chown|rename|renameat2?|link|symlink|unlink|unlinkat|truncate|ftruncate)\(' "$MENU_TRACE" || true)
+# A call that failed changed nothing: Wine looks for its own folders so.
+writes=$(grep -E '^(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)|^(mkdir|mkdirat|rmdir|chmod|fchmod|fchmodat|chown|rename|renameat2?|link|symlink|unlink|unlinkat|truncate|ftruncate)\(' "$MENU_TRACE" | grep -v ' = -1 ' || true)
 check "no call writes a file ($writes)" test -z "$writes"
 check "the trace saw the menu" grep -q /proc/self/exe "$MENU_TRACE"
 finish

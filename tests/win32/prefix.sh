@@ -3,12 +3,15 @@
 #   prefix.sh make DIR     a fresh prefix, with the desktop's opener behind
 #                          the documents the menu opens, and a drive Q:
 #                          that holds nothing, as an empty disc
+#   prefix.sh idle DIR     waits until its wineserver has ended
 #   prefix.sh remove DIR   stops its wineserver and deletes it
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX="$2"
 case "$1" in
   make)
+    # A prefix left by a run that was stopped may still have its server.
+    if [ -d "$WINEPREFIX" ]; then "$here/wine" wineserver -k 2>/dev/null || true; fi
     rm -rf "$WINEPREFIX"
     "$here/wine" wineboot -i
     # Wine's own browser hands a document on to xdg-open, as a file:// address.
@@ -19,10 +22,13 @@ case "$1" in
       /d 'C:\windows\system32\winebrowser.exe "%1"' /f
     mkdir "$WINEPREFIX/empty-drive"
     ln -s ../empty-drive "$WINEPREFIX/dosdevices/q:"
-    /usr/lib/wine/wineserver64 -w
+    "$here/wine" wineserver -w
+    ;;
+  idle)
+    "$here/wine" wineserver -w
     ;;
   remove)
-    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    "$here/wine" wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     ;;
 esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What Explorer and the loader see of start.exe: its size, that it needs
-# only the system's own libraries, and its icon and version record.
+# only the system's own libraries, that it is copied whole from a disc
+# before it runs, and its icon and version record.
 #   program_file.sh START_EXE OBJDUMP WINDRES
 set -euo pipefail
 program=$1 objdump=$2 windres=$3
@@ -12,11 +13,15 @@ check() {
 }
 
 size=$(stat -c %s "$program")
-check "under 1 MB ($size bytes)" test "$size" -lt 1000000
-libraries=$("$objdump" -p "$program" | awk '/DLL Name:/ {print toupper($3)}' | sort | tr '\n' ' ')
+check "at most 680 KB ($size bytes)" test "$size" -le 680000
+headers=$("$objdump" -p "$program")
+libraries=$(awk '/DLL Name:/ {print toupper($3)}' <<<"$headers" | sort | tr '\n' ' ')
 # The shell's libraries are loaded on first use, after start-up.
 check "only system libraries ($libraries)" \
   test "$libraries" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL "
+for media in removable network; do
+  check "run from swap on $media media" grep -q "copy to swap file if on $media media" <<<"$headers"
+done
 resources=$("$windres" -i "$program" -J coff -O rc)
 check "an icon" grep -q 'RT_GROUP_ICON' <<<"$resources"
 check "version 1.0.0.0 in the fixed part" grep -q 'FILEVERSION 1, 0, 0, 0' <<<"$resources"
