@@ -61,12 +61,15 @@ std::optional<size_t> FocusRules::EntryOf(std::string_view control,
   return std::nullopt;
 }
 
-std::vector<RingLine> FocusRing(const Rect& area) {
-  std::vector<RingLine> ring;
+std::vector<RingBox> FocusRing(const Rect& area) {
+  std::vector<RingBox> ring;
   int grow = 2;
   for (const Rgb& colour : {kRingDark, kRingBright, kRingBright, kRingDark}) {
-    ring.push_back(
-        {{area.left - grow, area.top - grow, area.right + grow, area.bottom + grow}, colour});
+    const Rect r{area.left - grow, area.top - grow, area.right + grow, area.bottom + grow};
+    ring.push_back({{r.left, r.top, r.right, r.top + 1}, colour});
+    ring.push_back({{r.left, r.bottom - 1, r.right, r.bottom}, colour});
+    ring.push_back({{r.left, r.top + 1, r.left + 1, r.bottom - 1}, colour});
+    ring.push_back({{r.right - 1, r.top + 1, r.right, r.bottom - 1}, colour});
     --grow;
   }
   return ring;

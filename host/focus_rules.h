@@ -57,13 +57,14 @@ class FocusRules {
   bool ringShown_ = false;
 };
 
-// One line of the focus ring: a one-pixel rectangle outline, in program pixels.
-struct RingLine {
+// A box of the focus ring to fill, in program pixels.
+struct RingBox {
   Rect rect;
   Rgb colour;
 };
 // The ring around a hot area: a bright double line between two dark ones, so
-// that it shows on the dark sky and on pale letters alike.
-std::vector<RingLine> FocusRing(const Rect& hotArea);
+// that it shows on the dark sky and on pale letters alike; each line one
+// pixel wide, as four boxes.
+std::vector<RingBox> FocusRing(const Rect& hotArea);
 
 }  // namespace host

@@ -70,13 +70,13 @@ TEST_F(FocusRulesTest, TheListFollowsTheEntryThatShowedItAndGivesTheFocusBackToI
 }
 
 TEST(FocusRing, ABrightDoubleLineBetweenDarkOnesAroundTheHotArea) {
-  const std::vector<host::RingLine> ring = host::FocusRing({10, 20, 30, 40});
-  ASSERT_EQ(ring.size(), 4u);
-  EXPECT_EQ(ring[0].rect, (host::Rect{8, 18, 32, 42}));
-  EXPECT_EQ(ring[3].rect, (host::Rect{11, 21, 29, 39}));
-  EXPECT_EQ(ring[0].colour, ring[3].colour);
-  EXPECT_EQ(ring[1].colour, ring[2].colour);
-  EXPECT_NE(ring[0].colour, ring[1].colour);
+  const std::vector<host::RingBox> ring = host::FocusRing({10, 20, 30, 40});
+  ASSERT_EQ(ring.size(), 16u);                             // four lines of four sides
+  EXPECT_EQ(ring[0].rect, (host::Rect{8, 18, 32, 19}));    // the outer line's top
+  EXPECT_EQ(ring[15].rect, (host::Rect{28, 22, 29, 38}));  // the inner line's right
+  EXPECT_EQ(ring[0].colour, ring[12].colour);
+  EXPECT_EQ(ring[4].colour, ring[8].colour);
+  EXPECT_NE(ring[0].colour, ring[4].colour);
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "host/fltk/form_window.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
 #include <string>
 
 #include "host/delivery.h"
 #include "host/fltk/control_builder.h"
 #include "host/fltk/event_state.h"
+#include "host/focus_rules.h"
 #include "host/placement.h"
 
 namespace host::fltk {
@@ -34,7 +36,10 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
   widgets_ = BuildControls(*this);
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow() {
+  Fl::remove_timeout(StartAccessibility, this);
+  input().setListener(nullptr);
+}
 
 void FormWindow::ShowCentred() {
   const bool centred = design().startUpPosition == 2;
@@ -120,6 +125,11 @@ void FormWindow::TakeKeyboard(int control) {
     Fl::focus(this);
 }
 
+bool FormWindow::Active() const {
+  const Fl_Widget* focus = Fl::focus();
+  return focus && focus->top_window() == this;
+}
+
 void FormWindow::PassPress(int control) {
   if (!list(control).PassPress()) return;
   // The widget's part takes what follows of the press from the window.
@@ -151,18 +161,41 @@ void FormWindow::flush() {
   // Enlarged, the first image goes straight onto the still empty window, so
   // nothing flickers; the back buffer, costly to fill at that size, comes
   // with the next repaint.
-  const bool direct = scale_.factor() > 1 && !painted_;
+  const bool first = !painted_;
+  const bool direct = scale_.factor() > 1 && first;
   painted_ = true;
   if (direct)
     Fl_Window::flush();
   else
     Fl_Double_Window::flush();
+  if (first) Fl::add_timeout(0.0, StartAccessibility, this);
+}
+
+void FormWindow::StartAccessibility(void* self) {
+  auto* form = static_cast<FormWindow*>(self);
+  form->accessibility_ = AccessibilityBridge::Start(*form, form->scale_.factor(), *form);
+  form->input().setListener(form->accessibility_.get());
 }
 
 void FormWindow::draw() {
   painter_.Paint(canvas().Shown());
   PaintLabels(*this, kBackground);
+  PaintFocusRing();
   draw_children();
+}
+
+// Over the picture, never into the program's image.
+void FormWindow::PaintFocusRing() const {
+  const std::optional<PixelRect> area = input().FocusRingArea();
+  if (!area) return;
+  const int f = scale_.factor();
+  const Rect hotArea{area->left, area->top, static_cast<int32_t>(area->right()),
+                     static_cast<int32_t>(area->bottom())};
+  for (const RingBox& box : FocusRing(hotArea)) {
+    fl_color(box.colour.r, box.colour.g, box.colour.b);
+    fl_rectf(box.rect.left * f, box.rect.top * f, (box.rect.right - box.rect.left) * f,
+             (box.rect.bottom - box.rect.top) * f);
+  }
 }
 
 }  // namespace host::fltk
