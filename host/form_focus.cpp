@@ -101,6 +101,13 @@ std::optional<PixelRect> FormInput::FocusRingArea() const {
   return form_.layout()[control].rect;
 }
 
+std::vector<RingBox> FormInput::FocusRingBoxes() const {
+  const std::optional<PixelRect> area = FocusRingArea();
+  if (!area) return {};
+  return FocusRing({area->left, area->top, static_cast<int32_t>(area->right()),
+                    static_cast<int32_t>(area->bottom())});
+}
+
 int FormInput::ControlOf(size_t entry) const {
   const EntryDesign& design = focus_.entry(entry);
   return form_.layout().Find(design.control, design.index);

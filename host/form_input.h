@@ -67,8 +67,10 @@ class FormInput {
   void FocusEntry(size_t entry);
   // What a click on the entry does, through the same delivery; none for the list.
   void ClickEntry(size_t entry);
-  // The hot area the focus ring goes round, once the keyboard was used.
+  // The hot area the focus ring goes round, once the keyboard was used, and
+  // the ring's boxes for a host to fill over its picture (none without).
   std::optional<PixelRect> FocusRingArea() const;
+  std::vector<RingBox> FocusRingBoxes() const;
   // Told when the focus moves, when entries come and go and when the window
   // gains or loses the keyboard.
   void setListener(accessibility::Listener* listener) { listener_ = listener; }

@@ -8,7 +8,6 @@
 #include "host/delivery.h"
 #include "host/fltk/control_builder.h"
 #include "host/fltk/event_state.h"
-#include "host/focus_rules.h"
 #include "host/placement.h"
 
 namespace host::fltk {
@@ -186,12 +185,8 @@ void FormWindow::draw() {
 
 // Over the picture, never into the program's image.
 void FormWindow::PaintFocusRing() const {
-  const std::optional<PixelRect> area = input().FocusRingArea();
-  if (!area) return;
   const int f = scale_.factor();
-  const Rect hotArea{area->left, area->top, static_cast<int32_t>(area->right()),
-                     static_cast<int32_t>(area->bottom())};
-  for (const RingBox& box : FocusRing(hotArea)) {
+  for (const RingBox& box : input().FocusRingBoxes()) {
     fl_color(box.colour.r, box.colour.g, box.colour.b);
     fl_rectf(box.rect.left * f, box.rect.top * f, (box.rect.right - box.rect.left) * f,
              (box.rect.bottom - box.rect.top) * f);
