@@ -19,7 +19,8 @@ bool FormInput::FocusKey(int16_t code, int16_t shiftState, bool repeat) {
     focus_.KeyPressed();
     if (FocusRingArea()) form_.native().ShowImage();  // round an entry clicked before
   }
-  if (code == key::kTab && Plain(shiftState)) {
+  if (!Plain(shiftState)) return false;  // Alt+Space, Alt+Tab and their kin are the system's
+  if (code == key::kTab) {
     StepFocus((shiftState & shift::kShift) == 0);
     return true;
   }
