@@ -23,12 +23,19 @@ panel_shown() { screenshot; test "$(pixel_at 185 300)" = "$PINK"; }
 panel_hidden() { screenshot; test "$(pixel_at 185 300)" != "$PINK"; }
 
 at_start=$(window_picture)
-point_at 536 47  # over the first episode, then a press on the background
-point_at 97 187
-click_at 320 455
+point_at 536 47  # over the first episode, then a click on the maker's page
+click_at 110 437
+check "a click opens the maker's page" opened_exactly "https://quorrel.example/"
+click_at 320 455  # and a press on the background
 check "a mouse user sees the picture as it was, pixel for pixel" \
   test "$(window_picture)" = "$at_start"
-check "no ring before the keyboard is used" no_ring_left_of 454 32 30
+check "no ring before the keyboard is used" no_ring_left_of 59 420 35
+
+kill "$MENU_PID"  # afresh, with the focus nowhere
+wait "$MENU_PID" || true
+forget_opened
+start_menu
+click_at 320 455  # the background: the window has the keyboard
 
 xdotool key Tab
 sleep 0.3
