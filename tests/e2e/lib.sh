@@ -10,6 +10,10 @@ E2E_RUNNER=${E2E_RUNNER:-}  # what runs the program, if not the system itself: W
 # documents on through programs of its own.
 SETTLE=${E2E_RUNNER:+1.5}
 SETTLE=${SETTLE:-0.4}
+# How long, in tenths of a second, a check waits for what must come: a
+# Windows program under a loaded Wine may take seconds to start.
+PATIENCE=${E2E_RUNNER:+150}
+PATIENCE=${PATIENCE:-50}
 PROGRAM_NAME=${E2E_PROGRAM##*/}
 E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zorvanta-e2e.XXXXXX")
 export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
@@ -41,9 +45,9 @@ check() {  # check "what" command...
   if "$@"; then echo "ok: $what"; else fail "$what"; fi
 }
 
-# Runs a command until it succeeds, for up to five seconds.
+# Runs a command until it succeeds, for up to PATIENCE tenths of a second.
 eventually() {
-  for _ in $(seq 50); do
+  for _ in $(seq "$PATIENCE"); do
     "$@" && return 0
     sleep 0.1
   done
@@ -96,18 +100,25 @@ forget_opened() {
 }
 
 # Whether the opener was called once, with exactly this one argument, by
-# now or within five seconds.
+# now or before PATIENCE runs out.
 opened_exactly() {
   printf '%s\0' 1 "$1" >"$E2E_ROOT/expected.args"
-  eventually cmp -s "$E2E_ROOT/expected.args" "$OPEN_ARGS"
+  eventually cmp -s "$E2E_ROOT/expected.args" "$OPEN_ARGS" && return 0
+  echo "the opener was given instead: $(tr '\n' '|' <"$OPEN_LOG")" >&2
+  return 1
 }
 
-# Whether the opener's lines are these, by now or within five seconds.
+# Whether the opener's lines are these, by now or before PATIENCE runs out,
+# in any order: each document is handed on by a process of its own, and one
+# may overtake another.
 opened_lines() {
-  for _ in $(seq 50); do
-    [[ "$(cat "$OPEN_LOG")" == "$1" ]] && return 0
+  local expected
+  expected=$(LC_ALL=C sort <<<"$1")
+  for _ in $(seq "$PATIENCE"); do
+    [[ "$(LC_ALL=C sort "$OPEN_LOG")" == "$expected" ]] && return 0
     sleep 0.1
   done
+  echo "the opener was given instead: $(tr '\n' '|' <"$OPEN_LOG")" >&2
   return 1
 }
 
