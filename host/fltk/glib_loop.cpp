@@ -17,14 +17,18 @@ int FltkEvents(gushort events) {
 GlibLoop::GlibLoop(const AtkLibrary& glib) : glib_(glib), context_(glib.g_main_context_default()) {
   glib_.g_main_context_acquire(context_);
   Prepare();
+  Fl::add_check(BeforeWaiting, this);
 }
 
 GlibLoop::~GlibLoop() {
+  Fl::remove_check(BeforeWaiting, this);
   Unwatch();
   glib_.g_main_context_release(context_);
 }
 
 void GlibLoop::Ready(int, void* self) { static_cast<GlibLoop*>(self)->Turn(); }
+
+void GlibLoop::BeforeWaiting(void* self) { static_cast<GlibLoop*>(self)->Turn(); }
 
 void GlibLoop::TimedOut(void* self) {
   auto* loop = static_cast<GlibLoop*>(self);

@@ -1,7 +1,9 @@
 // GLib's default main context, turned by FLTK's event loop, so that the
 // accessibility bridge's connection is served while the menu waits for
 // events: each round of the context is prepared, its descriptors and its
-// timeout handed to FLTK, and checked and dispatched when one of them fires.
+// timeout handed to FLTK, and checked and dispatched when one of them fires,
+// or before FLTK waits: what the program's own calls queued meanwhile (the
+// bridge's first registration, a focus event) then goes out at once.
 #pragma once
 
 #include <vector>
@@ -20,6 +22,7 @@ class GlibLoop {
  private:
   static void Ready(int fd, void* self);
   static void TimedOut(void* self);
+  static void BeforeWaiting(void* self);
   // Dispatches what is ready, then waits for the next round.
   void Turn();
   void Prepare();
