@@ -20,7 +20,7 @@ struct Entry {
   std::string name;
   Role role = Role::PushButton;
   std::string value;  // a link's address
-  Rect rect;          // in the window's program pixels
+  Rect rect;          // in the window's pixels on the screen
   bool focusable = true;
   bool focused = false;
   // A list's rows, and which one is selected (none: -1).

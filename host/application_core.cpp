@@ -21,6 +21,25 @@ FormCore* ApplicationCore::FormOf(int32_t handle) const {
   return nullptr;
 }
 
+int32_t ApplicationCore::CreateRoundRectRgn(int32_t left, int32_t top, int32_t right,
+                                            int32_t bottom, int32_t ellipseWidth,
+                                            int32_t ellipseHeight) {
+  const int32_t handle = nextRegion_++;
+  regions_[handle] = RoundShape{left, top, right, bottom, ellipseWidth, ellipseHeight};
+  return handle;
+}
+
+int32_t ApplicationCore::SetWindowRgn(int32_t hWnd, int32_t region, bool /*redraw*/) {
+  FormCore* form = FormOf(hWnd);
+  const auto found = regions_.find(region);
+  if (!form || found == regions_.end()) return 0;
+  // The window keeps its own outline; the handle may be deleted afterwards.
+  form->SetShape(found->second);
+  return 1;
+}
+
+bool ApplicationCore::DeleteObject(int32_t handle) { return regions_.erase(handle) > 0; }
+
 bool ApplicationCore::RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right,
                                 int32_t bottom, int32_t ellipseWidth, int32_t ellipseHeight) {
   FormCore* form = FormOf(hdc);

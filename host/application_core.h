@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,12 @@ class ApplicationCore : public Runtime {
   // returns the exit status.
   virtual int ShowAndLoop(FormCore& form) = 0;
 
+  // Regions are kept as the rounded rectangles they are, so that a window
+  // takes its outline at whatever scale it shows.
+  int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                             int32_t ellipseWidth, int32_t ellipseHeight) override;
+  int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) override;
+  bool DeleteObject(int32_t handle) override;
   bool RoundRect(int32_t hdc, int32_t left, int32_t top, int32_t right, int32_t bottom,
                  int32_t ellipseWidth, int32_t ellipseHeight) override;
   bool GradientFill(int32_t hdc, const TriVertex* vertices, uint32_t vertexCount,
@@ -51,6 +58,8 @@ class ApplicationCore : public Runtime {
  private:
   std::vector<std::unique_ptr<FormCore>> forms_;
   std::string title_;
+  std::map<int32_t, RoundShape> regions_;
+  int32_t nextRegion_ = 0x4000;
 };
 
 // Start-up, the same under every host: the window made from its design,

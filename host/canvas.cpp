@@ -5,7 +5,17 @@
 
 namespace host {
 
-Canvas::Canvas(int width, int height, Rgb face) : image_(width, height, face) {}
+Canvas::Canvas(int width, int height, Rgb face, DisplayScale scale)
+    : image_(width, height, face, scale) {}
+
+void Canvas::DrawPicture(int width, int height, const uint8_t* rgba) {
+  image_.DrawPicture(width, height, rgba);
+}
+
+void Canvas::Rescale(DisplayScale scale) {
+  image_.Rescale(scale);
+  layer_.reset();  // the repaint at the new scale shows the persistent image
+}
 
 void Canvas::setDrawWidth(int16_t pixels) {
   if (pixels < 1)
@@ -13,7 +23,7 @@ void Canvas::setDrawWidth(int16_t pixels) {
   drawWidth_ = pixels;
 }
 
-Surface& Canvas::Target() {
+ScaledImage& Canvas::Target() {
   if (autoRedraw_) {
     layer_.reset();  // the window shows its persistent image again
     return image_;

@@ -21,12 +21,13 @@ std::unique_ptr<SharedControl> Make(FormCore& form, int control) {
 
 }  // namespace
 
-FormCore::FormCore(const FormDesign& design, NativeWindow& native)
+FormCore::FormCore(const FormDesign& design, NativeWindow& native, DisplayScale scale)
     : design_(design),
       native_(native),
       layout_(design_),
-      canvas_(PixelsOf(design.clientWidth), PixelsOf(design.clientHeight), kPlaceholderFace) {
-  DrawBackground(design_, canvas_.image());
+      canvas_(PixelsOf(design.clientWidth), PixelsOf(design.clientHeight), kPlaceholderFace,
+              scale) {
+  DrawBackground(design_, canvas_);
   for (int control = 0; control < layout_.size(); ++control)
     controls_.push_back(Make(*this, control));
 }
@@ -46,6 +47,11 @@ void FormCore::RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew,
 void FormCore::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
   canvas_.GradientFill(from, to, vertical);
   native_.ShowImage();
+}
+
+void FormCore::SetShape(const RoundShape& shape) {
+  shape_ = shape;
+  native_.ShowShape(shape);
 }
 
 void FormCore::Refresh() {

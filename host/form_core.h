@@ -21,9 +21,9 @@ namespace host {
 
 class FormCore : public Form, public accessibility::Window {
  public:
-  // Lays out the design and draws its picture. A damaged picture raises
-  // err::kInvalidPicture.
-  FormCore(const FormDesign& design, NativeWindow& native);
+  // Lays out the design and draws its picture, shown at `scale`. A damaged
+  // picture raises err::kInvalidPicture.
+  FormCore(const FormDesign& design, NativeWindow& native, DisplayScale scale = {});
   virtual ~FormCore();
 
   void setEvents(FormEvents* events) { events_ = events; }
@@ -49,6 +49,10 @@ class FormCore : public Form, public accessibility::Window {
   // The platform's drawing calls on this window's image.
   void RoundRect(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh);
   void GradientFill(const TriVertex& from, const TriVertex& to, bool vertical);
+  // The outline of a region given the window; kept, for a change of scale.
+  void SetShape(const RoundShape& shape);
+  const std::optional<RoundShape>& shape() const { return shape_; }
+  DisplayScale scale() const { return canvas_.scale(); }
 
   const FormDesign& design() const { return design_; }
   const Layout& layout() const { return layout_; }
@@ -84,6 +88,7 @@ class FormCore : public Form, public accessibility::Window {
   std::vector<std::unique_ptr<SharedControl>> controls_;  // by number
   FormInput input_{*this};
   FormEvents* events_ = nullptr;
+  std::optional<RoundShape> shape_;
 };
 
 }  // namespace host

@@ -102,11 +102,13 @@ std::optional<PixelRect> FormInput::FocusRingArea() const {
   return form_.layout()[control].rect;
 }
 
+// Round the hot area as the screen shows it, in lines one screen pixel wide.
 std::vector<RingBox> FormInput::FocusRingBoxes() const {
   const std::optional<PixelRect> area = FocusRingArea();
   if (!area) return {};
-  return FocusRing({area->left, area->top, static_cast<int32_t>(area->right()),
-                    static_cast<int32_t>(area->bottom())});
+  const PixelRect shown = OnScreen(*area, form_.scale());
+  return FocusRing({shown.left, shown.top, static_cast<int32_t>(shown.right()),
+                    static_cast<int32_t>(shown.bottom())});
 }
 
 int FormInput::ControlOf(size_t entry) const {
@@ -133,7 +135,7 @@ std::vector<accessibility::Entry> FormCore::Entries() const {
     const EntryDesign& design = focus.entry(number);
     const int control = layout_.Find(design.control, design.index);
     if (control == kBackground) continue;
-    const PixelRect& r = layout_[control].rect;
+    const PixelRect r = OnScreen(layout_[control].rect, scale());
     accessibility::Entry& entry = entries.emplace_back();
     entry.name = design.labelledBy.empty() ? std::string(design.name)
                                            : Caption(layout_.Find(design.labelledBy, std::nullopt));

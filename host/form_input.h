@@ -68,7 +68,8 @@ class FormInput {
   // What a click on the entry does, through the same delivery; none for the list.
   void ClickEntry(size_t entry);
   // The hot area the focus ring goes round, once the keyboard was used, and
-  // the ring's boxes for a host to fill over its picture (none without).
+  // the ring's boxes for a host to fill over its picture, in the window's
+  // screen pixels (none without).
   std::optional<PixelRect> FocusRingArea() const;
   std::vector<RingBox> FocusRingBoxes() const;
   // Told when the focus moves, when entries come and go and when the window

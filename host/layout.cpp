@@ -20,6 +20,13 @@ int32_t PixelsOf(double twips) { return CLng(twips / kTwipsPerPixel); }
 
 float TwipsFrom(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
 
+PixelRect OnScreen(const PixelRect& rect, DisplayScale scale) {
+  const auto left = static_cast<int32_t>(scale.ToScreen(rect.left));
+  const auto top = static_cast<int32_t>(scale.ToScreen(rect.top));
+  return PixelRect{left, top, static_cast<int32_t>(scale.ToScreen(rect.right()) - left),
+                   static_cast<int32_t>(scale.ToScreen(rect.bottom()) - top)};
+}
+
 bool PixelRect::Contains(float x, float y) const {
   return x >= left && x < right() && y >= top && y < bottom();
 }

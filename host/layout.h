@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/design.h"
+#include "host/display_scale.h"
 
 namespace host {
 
@@ -24,6 +25,10 @@ struct PixelRect {
   bool Contains(float x, float y) const;
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
+
+// A rectangle of the program's pixels on the screen at `scale`: from the
+// screen pixel of its corner to that of the corner beyond.
+PixelRect OnScreen(const PixelRect& rect, DisplayScale scale);
 
 // A control's number: its place in the design. The window's bare background
 // is none of them.

@@ -3,6 +3,7 @@
 // the layout; positions are the window's program pixels.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,16 @@
 
 namespace host {
 
+// A window's outline: the rounded rectangle of the region the program gave
+// it, in its program pixels.
+struct RoundShape {
+  int32_t left = 0, top = 0, right = 0, bottom = 0, ellipseWidth = 0, ellipseHeight = 0;
+};
+
 class NativeWindow {
  public:
+  // The window takes the outline, at its display scale.
+  virtual void ShowShape(const RoundShape& shape) = 0;
   virtual void ShowCursor(Cursor cursor) = 0;
   // The window's image changed: show what its canvas shows now.
   virtual void ShowImage() = 0;

@@ -265,4 +265,20 @@ CursorPicture ReadCursor(Bytes file) {
   return cursor;
 }
 
+CursorPicture ScaledCursor(const CursorPicture& cursor, DisplayScale scale) {
+  const Picture& from = cursor.image;
+  const int width = static_cast<int>(scale.ToScreen(from.width));
+  const int height = static_cast<int>(scale.ToScreen(from.height));
+  CursorPicture scaled{{width, height, std::vector<uint8_t>(size_t(width) * height * 4)},
+                       static_cast<int>(scale.ToScreen(cursor.hotX)),
+                       static_cast<int>(scale.ToScreen(cursor.hotY))};
+  uint8_t* to = scaled.image.rgba.data();
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x, to += 4) {
+      const size_t at = size_t(scale.ToProgram(y)) * from.width + size_t(scale.ToProgram(x));
+      std::copy_n(&from.rgba[at * 4], 4, to);
+    }
+  return scaled;
+}
+
 }  // namespace host

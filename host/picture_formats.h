@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/design.h"
+#include "host/display_scale.h"
 
 namespace host {
 
@@ -36,5 +37,10 @@ Picture ReadBackground(Bytes file);
 std::vector<Picture> ReadIcon(Bytes file);
 // One 32 x 32 black-and-white image and its hot spot.
 CursorPicture ReadCursor(Bytes file);
+
+// A cursor at a display scale: each screen pixel as the cursor's pixel it
+// belongs to, so that its black and white stay crisp; the hot spot on the
+// first screen pixel of its own.
+CursorPicture ScaledCursor(const CursorPicture& cursor, DisplayScale scale);
 
 }  // namespace host

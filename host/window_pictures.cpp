@@ -2,10 +2,10 @@
 
 namespace host {
 
-void DrawBackground(const FormDesign& design, Surface& image) {
+void DrawBackground(const FormDesign& design, Canvas& canvas) {
   if (design.picture.empty()) return;
   const Picture background = ReadBackground(design.picture);
-  image.DrawPicture(background.width, background.height, background.rgba.data());
+  canvas.DrawPicture(background.width, background.height, background.rgba.data());
 }
 
 std::vector<Picture> IconsOf(const FormDesign& design) {
@@ -13,10 +13,10 @@ std::vector<Picture> IconsOf(const FormDesign& design) {
   return ReadIcon(design.icon);
 }
 
-std::optional<CursorPicture> HandOf(const FormDesign& design) {
+std::optional<CursorPicture> HandOf(const FormDesign& design, DisplayScale scale) {
   for (const ControlDesign& control : design.controls)
     if (control.mousePointer == pointer::kCustom && !control.mouseIcon.empty())
-      return ReadCursor(control.mouseIcon);
+      return ScaledCursor(ReadCursor(control.mouseIcon), scale);
   return std::nullopt;
 }
 

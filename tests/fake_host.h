@@ -285,6 +285,10 @@ class HostWindow : public host::NativeWindow, public host::FormCore {
   void setTop(float twips) override { log_.push_back("Top=" + Text(twips)); }
   void Move(float left, float top) override { log_.push_back(Call("Move", left, top)); }
 
+  void ShowShape(const host::RoundShape& s) override {
+    log_.push_back(
+        Call("ShowShape", s.left, s.top, s.right, s.bottom, s.ellipseWidth, s.ellipseHeight));
+  }
   void ShowCursor(host::Cursor cursor) override;
   void ShowImage() override { log_.push_back("ShowImage"); }
   void ShowControl(int control, bool visible) override;

@@ -91,7 +91,7 @@ using OnTheBus = Shown;
 using WithoutTheBus = Shown;
 
 TEST_F(OnTheBus, AReaderFindsTheFrameAndItsEntriesMovesTheFocusAndClicks) {
-  const auto bridge = host::fltk::AccessibilityBridge::Start(window, 1, entries);
+  const auto bridge = host::fltk::AccessibilityBridge::Start(window, entries);
   ASSERT_NE(bridge, nullptr);
   entries.listener = bridge.get();
   const std::vector<std::string> lines =
@@ -111,7 +111,7 @@ TEST_F(OnTheBus, AReaderFindsTheFrameAndItsEntriesMovesTheFocusAndClicks) {
 }
 
 TEST_F(WithoutTheBus, NothingIsLoadedAndNothingSaid) {
-  EXPECT_EQ(host::fltk::AccessibilityBridge::Start(window, 1, entries), nullptr);
+  EXPECT_EQ(host::fltk::AccessibilityBridge::Start(window, entries), nullptr);
   EXPECT_EQ(dlopen("libatk-bridge-2.0.so.0", RTLD_NOW | RTLD_NOLOAD), nullptr);
   EXPECT_EQ(dlopen("libglib-2.0.so.0", RTLD_NOW | RTLD_NOLOAD), nullptr);
 }

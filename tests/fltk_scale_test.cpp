@@ -1,7 +1,7 @@
 // The menu on a display whose desktop asks for a larger scale, under Xvfb,
-// with EXPECTED_SCALE naming the scale it should get there: the window, the
-// hot areas, the picture, the frame and the panel's text at that scale, while
-// the program sees its own 640x480 pixels and twips.
+// with EXPECTED_SCALE naming the scale it should get there (1.25, 2): the
+// window, the hot areas, the picture, the frame and the panel's text at that
+// scale, while the program sees its own 640x480 pixels and twips.
 #include <gtest/gtest.h>
 // After the test framework: X11's macros would clash with it.
 #include <FL/Fl.H>
@@ -37,7 +37,7 @@ class Recording : public host::FormEvents {
   void Load() override {}
   void KeyDown(int16_t, int16_t) override {}
   void MouseDown(int16_t b, int16_t, float x, float y) override {
-    lines.push_back(Line("MouseDown", b, x, y));
+    lines.push_back(Line("MouseDown", b, std::lround(x), std::lround(y)));
   }
   void MouseMove(int16_t, int16_t, float, float) override {}
   void MouseUp(int16_t, int16_t, float, float) override {}
@@ -75,11 +75,31 @@ struct Shot {
 
 int Channel(unsigned long rgb, int c) { return static_cast<int>(rgb >> (16 - 8 * c)) & 0xFF; }
 
+// The scale this display should give, as EXPECTED_SCALE names it.
+host::DisplayScale Expected() {
+  const char* named = std::getenv("EXPECTED_SCALE");
+  const double scale = named ? std::atof(named) : 0;
+  return host::DisplayScale::Quarters(static_cast<int>(std::lround(scale * 4)));
+}
+
+// The runs of colour along a row or column of a shot from (x, y) inward, as
+// far as `length` pixels.
+std::vector<std::pair<unsigned long, int>> Runs(const Shot& shot, int x, int y, int dx, int dy,
+                                                int length) {
+  std::vector<std::pair<unsigned long, int>> runs;
+  for (int i = 0; i < length; ++i, x += dx, y += dy) {
+    if (runs.empty() || runs.back().first != shot.at(x, y)) runs.push_back({shot.at(x, y), 0});
+    ++runs.back().second;
+  }
+  return runs;
+}
+
 class ScaledMenu : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(host::fltk::OpenDisplay()) << "needs a display"; }
   void SetUp() override {
-    ASSERT_GT(f, 0) << "EXPECTED_SCALE names the scale this display should give";
+    ASSERT_TRUE(std::getenv("EXPECTED_SCALE")) << "names the scale this display should give";
+    ASSERT_EQ(form->scale(), scale) << "the scale the display gives";
     host::install(&application);
     app::Form1(*form).Load();  // the program's frame and rounded outline
     form->setEvents(&events);
@@ -97,7 +117,10 @@ class ScaledMenu : public ::testing::Test {
     Pump();
   }
 
-  const int f = std::atoi(std::getenv("EXPECTED_SCALE") ? std::getenv("EXPECTED_SCALE") : "0");
+  // The screen pixel of the program's pixel p.
+  int S(int p) const { return static_cast<int>(scale.ToScreen(p)); }
+
+  const host::DisplayScale scale = Expected();
   host::FormDesign design = app::Form1Design();
   host::fltk::Application application;
   host::fltk::FormWindow* form = &application.CreateForm(design);
@@ -106,9 +129,9 @@ class ScaledMenu : public ::testing::Test {
 
 TEST_F(ScaledMenu, TheWindowIsScaledAndCentredWhileTheProgramSeesItsOwnPixelsAndTwips) {
   int sx, sy, sw, sh;
-  Fl::screen_xywh(sx, sy, sw, sh, 0);
+  Fl::screen_work_area(sx, sy, sw, sh, 0);
   EXPECT_EQ(Line("", form->x(), form->y(), form->w(), form->h()),
-            Line("", sx + (sw - 640 * f) / 2, sy + (sh - 480 * f) / 2, 640 * f, 480 * f));
+            Line("", sx + (sw - S(640)) / 2, sy + (sh - S(480)) / 2, S(640), S(480)));
   host::Rect client;
   ASSERT_TRUE(host::runtime().GetClientRect(form->hWnd(), client));
   EXPECT_EQ(Line("", client.right, client.bottom, form->Width(), form->Height()),
@@ -118,8 +141,8 @@ TEST_F(ScaledMenu, TheWindowIsScaledAndCentredWhileTheProgramSeesItsOwnPixelsAnd
     const int control = form->layout().Named(name, std::nullopt);
     const host::PixelRect& rect = form->layout()[control].rect;
     const Fl_Widget& widget = *form->widget(control);
-    EXPECT_EQ(Line("", widget.x(), widget.y(), widget.w(), widget.h()),
-              Line("", rect.left * f, rect.top * f, rect.width * f, rect.height * f))
+    EXPECT_EQ(Line("", widget.x(), widget.y(), widget.x() + widget.w(), widget.y() + widget.h()),
+              Line("", S(rect.left), S(rect.top), S(rect.right()), S(rect.bottom())))
         << name;
   }
 }
@@ -130,16 +153,23 @@ TEST_F(ScaledMenu, EachHotAreaReachesItsHandlerAndTheBackgroundGetsTheProgramsTw
     if (control.type != host::ControlType::Label || !control.container.empty()) continue;
     ++hotAreas;
     events.lines.clear();
-    const int x = static_cast<int>((control.rect.left + control.rect.width / 2) / 15);
-    const int y = static_cast<int>((control.rect.top + control.rect.height / 2) / 15);
-    At(x * f, y * f, "click 1");
+    // The middle of the area as the screen shows it.
+    const host::PixelRect& rect =
+        form->layout()[form->layout().Find(control.name, control.index)].rect;
+    At((S(rect.left) + S(rect.right())) / 2, (S(rect.top) + S(rect.bottom())) / 2, "click 1");
     EXPECT_EQ(events.lines, std::vector<std::string>{
                                 Line(std::string(control.name), control.index.value_or(-1))});
   }
   EXPECT_EQ(hotAreas, 12);
-  events.lines.clear();
-  At(300 * f, 450 * f, "click 1");
-  EXPECT_EQ(events.lines, std::vector<std::string>{Line("MouseDown", 1, 4500, 6750)});
+  // On the background, the program's twips of the pixel pressed, an odd one
+  // among them.
+  for (const auto [x, y] : {std::pair{S(300), S(450)}, {S(300) + 1, S(450) - 1}}) {
+    events.lines.clear();
+    At(x, y, "click 1");
+    EXPECT_EQ(events.lines,
+              std::vector<std::string>{Line("MouseDown", 1, std::lround(scale.TwipsOf(x)),
+                                            std::lround(scale.TwipsOf(y)))});
+  }
 }
 
 TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
@@ -149,43 +179,75 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
     return int{picture.rgba[(static_cast<size_t>(y) * 640 + x) * 4 + c]};
   };
   const Shot shot(*form);
-  ASSERT_EQ(Line("", shot.width, shot.height), Line("", 640 * f, 480 * f)) << "not at scale " << f;
+  ASSERT_EQ(Line("", shot.width, shot.height), Line("", S(640), S(480)));
   constexpr int kFrame = 7;    // the outlines and rings, in the program's pixels
   constexpr int kCorner = 30;  // and where they round the corners
   auto inCorner = [&](int x, int y) {
-    return (x < kCorner * f || x >= (640 - kCorner) * f) &&
-           (y < kCorner * f || y >= (480 - kCorner) * f);
+    return (x < S(kCorner) || x >= S(640 - kCorner)) && (y < S(kCorner) || y >= S(480 - kCorner));
   };
+  // The screen pixels wholly inside the frame: at a fractional scale the
+  // pixel holding the frame's last program pixel holds some of the ring.
+  auto within = [&](int pixels) { return static_cast<int>(std::floor(pixels * scale.factor())); };
   int outside = 0, blended = 0;
-  for (int y = kFrame * f; y < (480 - kFrame) * f; ++y) {
-    for (int x = kFrame * f; x < (640 - kFrame) * f; ++x) {
+  for (int y = S(kFrame); y < within(480 - kFrame); ++y) {
+    for (int x = S(kFrame); x < within(640 - kFrame); ++x) {
       if (inCorner(x, y)) continue;
-      // A smooth enlargement lies between the source pixels nearest to it.
-      const int left = (2 * x + 1 - f) / (2 * f), top = (2 * y + 1 - f) / (2 * f);
+      // A smooth enlargement lies between the picture's pixels around the
+      // pixel's centre.
+      const int left = static_cast<int>(std::floor((x + 0.5) / scale.factor() - 0.5));
+      const int top = static_cast<int>(std::floor((y + 0.5) / scale.factor() - 0.5));
       for (int c = 0; c < 3; ++c) {
         const int near[] = {painted(left, top, c), painted(left + 1, top, c),
                             painted(left, top + 1, c), painted(left + 1, top + 1, c)};
         const int value = Channel(shot.at(x, y), c);
         outside += value < *std::min_element(near, near + 4) - 1 ||
                    value > *std::max_element(near, near + 4) + 1;
-        blended += value != painted(x / f, y / f, c);
+        blended += value != painted(scale.ToProgram(x), scale.ToProgram(y), c);
       }
     }
   }
   EXPECT_EQ(outside, 0);
   // Enlarged smoothly, not by repeating pixels; at scale 1, exactly the picture.
-  EXPECT_TRUE(f > 1 ? blended > 100'000 : blended == 0) << blended;
-  int unsharp = 0;  // the rings along the left edge: whole blocks of one colour
-  for (int y = 100 * f; y < 380 * f; ++y)
-    for (int x = 0; x < kFrame * f; ++x) unsharp += shot.at(x, y) != shot.at(x - x % f, y - y % f);
-  EXPECT_EQ(unsharp, 0);
+  const bool one = scale == host::DisplayScale();
+  EXPECT_TRUE(one ? blended == 0 : blended > 100'000) << blended;
+
+  // The rings, across the middle of each side: the colours the program drew
+  // there in its own pixels, none lost or doubled, sharp, each as wide on the
+  // left as at the top and on the right as at the bottom.
+  auto colours = [](const auto& runs) {
+    std::vector<unsigned long> found;
+    for (const auto& run : runs) found.push_back(run.first);
+    return found;
+  };
+  const host::Surface& drawn = form->surface();
+  std::vector<unsigned long> programs;
+  for (int x = 0; x < kFrame; ++x) {
+    const host::Rgb c = drawn.at(x, 240);
+    const unsigned long rgb = c.r << 16 | c.g << 8 | c.b;
+    if (programs.empty() || programs.back() != rgb) programs.push_back(rgb);
+  }
+  // To the inner outline, the last black: the picture beyond it differs.
+  auto rings = [&](int x, int y, int dx, int dy) {
+    auto runs = Runs(shot, x, y, dx, dy, S(kFrame));
+    while (!runs.empty() && runs.back().first != 0) runs.pop_back();
+    return runs;
+  };
+  const auto left = rings(0, S(240), 1, 0), top = rings(S(320), 0, 0, 1);
+  const auto right = rings(S(640) - 1, S(240), -1, 0), bottom = rings(S(320), S(480) - 1, 0, -1);
+  EXPECT_EQ(colours(left), programs);
+  EXPECT_EQ(left, top);
+  EXPECT_EQ(right, bottom);
+  for (const auto& run : right)  // a ring shown on both sides is as wide on both
+    if (run.first != 0)
+      EXPECT_NE(std::find(left.begin(), left.end(), run), left.end()) << std::hex << run.first;
+
   form->Refresh();  // a repaint shows the very same pixels
   Pump();
   EXPECT_TRUE(Shot(*form).pixels == shot.pixels);
 
   // Drawing without AutoRedraw shows at the scale, all of it, until the next
   // repaint; drawing with it stays.
-  const unsigned long below = shot.at(320 * f, 470 * f), above = shot.at(5 * f, 5 * f);
+  const unsigned long below = shot.at(S(320), S(470)), above = shot.at(S(5), S(5));
   form->setAutoRedraw(true);
   form->LineBox(1500, 1500, 3000, 3000, 0x0000FF);  // a red square, kept
   form->setAutoRedraw(false);
@@ -193,84 +255,86 @@ TEST_F(ScaledMenu, ThePictureIsEnlargedSmoothlyAndTheFrameAndOutlineStaySharp) {
   form->LineBox(0, 0, 1500, 1500, 0xFF0000);     // and a blue square at the top
   Pump();
   const Shot layered(*form);
-  EXPECT_EQ(Line("", layered.at(320 * f, 470 * f), layered.at(5 * f + f - 1, 5 * f)),
+  EXPECT_EQ(Line("", layered.at(S(320), S(470)), layered.at(S(6) - 1, S(5))),
             Line("", 0x00FF00, 0x0000FF));
   form->Refresh();
   Pump();
   const Shot repainted(*form);
-  EXPECT_EQ(Line("", repainted.at(320 * f, 470 * f), repainted.at(5 * f, 5 * f),
-                 repainted.at(150 * f - 1, 150 * f - 1)),
+  EXPECT_EQ(Line("", repainted.at(S(320), S(470)), repainted.at(S(5), S(5)),
+                 repainted.at(S(150) - 1, S(150) - 1)),
             Line("", below, above, 0xFF0000));
 
+  // The outline: the whole window but for its rounded corners.
   int count = 0, order = 0;
   XRectangle* bands = XShapeGetRectangles(fl_display, fl_xid(form), ShapeBounding, &count, &order);
-  int right = 0, bottom = 0, offGrid = 0;
+  int reach = 0, depth = 0;
   bool corner = false;
   for (int i = 0; i < count; ++i) {
     const XRectangle& b = bands[i];
-    right = std::max(right, b.x + b.width);
-    bottom = std::max(bottom, b.y + b.height);
-    offGrid += b.x % f + b.y % f + b.width % f + b.height % f;
+    reach = std::max(reach, b.x + b.width);
+    depth = std::max(depth, b.y + b.height);
     corner |= b.x == 0 && b.y == 0;
   }
   XFree(bands);
-  EXPECT_EQ(Line("", right, bottom, offGrid, corner), Line("", 640 * f, 480 * f, 0, false));
+  EXPECT_EQ(Line("", reach, depth, corner), Line("", S(640), S(480), 0));
 }
 
 TEST_F(ScaledMenu, ADragMovesTheWindowExactlyAsFarAsThePointer) {
   app::Form1 program(*form);
   form->setEvents(&program);
   const int left = form->x(), top = form->y();
-  At(320 * f, 455 * f, "mousedown 1");
-  for (int step = 1; step <= 5; ++step)  // odd steps: half pixels of the program at scale 2
-    At(320 * f + 7, 455 * f - 3, "");
-  At(320 * f, 455 * f, "mouseup 1");
+  At(S(320), S(455), "mousedown 1");
+  for (int step = 1; step <= 5; ++step)  // odd steps: parts of the program's pixels
+    At(S(320) + 7, S(455) - 3, "");
+  At(S(320), S(455), "mouseup 1");
   EXPECT_EQ(Line("", form->x(), form->y()), Line("", left + 35, top - 15));
 }
 
 // The rows of the title strip that hold ink: from the first to the last.
 struct Ink {
   int height = 0;
-  bool rowsRepeat = true;  // every program pixel's rows alike, as in an image blown up
+  bool rowsRepeat = true;  // the rows of each program pixel alike, as in an image blown up
 };
 
 Ink TitleInk(host::fltk::FormWindow& window) {
   window.pictureBox("FrameList").setVisible(true);
   window.label("Label1").setCaption("Аудио приколы");
   Pump(0.3);
-  const host::PixelRect& place =
-      window.layout()[window.layout().Named("Label1", std::nullopt)].rect;
-  const int s = window.scale().factor();
-  const int left = place.left * s, top = place.top * s, width = place.width * s,
-            height = place.height * s;
+  const host::PixelRect place =
+      window.OnScreen(window.layout()[window.layout().Named("Label1", std::nullopt)].rect);
+  const host::DisplayScale scale = window.scale();
+  const int border = scale.Scaled(1);
   const Shot shot(window);
   std::vector<std::vector<unsigned long>> rows;
   int first = -1, last = -1;
-  for (int y = top + s; y < top + height - s; ++y) {
+  Ink found;
+  for (int y = place.top + border; y < place.top + place.height - border; ++y) {
     std::vector<unsigned long> row;
     bool ink = false;
-    for (int x = left + s; x < left + width - s; ++x) {
+    for (int x = place.left + border; x < place.left + place.width - border; ++x) {
       row.push_back(shot.at(x, y));
       ink |= Channel(shot.at(x, y), 0) < 128;  // dark text on the pink strip
     }
     if (ink && first < 0) first = y;
     if (ink) last = y;
+    if (!rows.empty() && scale.ToProgram(y) == scale.ToProgram(y - 1))
+      found.rowsRepeat &= rows.back() == row;
     rows.push_back(row);
   }
-  Ink found{first < 0 ? 0 : last - first + 1};
-  for (size_t y = 0; y + 1 < rows.size(); y += s) found.rowsRepeat &= rows[y] == rows[y + 1];
+  found.height = first < 0 ? 0 : last - first + 1;
   return found;
 }
 
 TEST_F(ScaledMenu, ThePanelsTitleIsDrawnAtTheScaledSizeNotBlownUp) {
   const Ink scaled = TitleInk(*form);
   form->hide();
-  host::fltk::FormWindow plain(design, 0x7000, host::fltk::DisplayScale(1));
+  host::fltk::FormWindow plain(design, 0x7000);
   plain.ShowCentred();
   const Ink reference = TitleInk(plain);
   ASSERT_GT(reference.height, 5);
-  EXPECT_NEAR(scaled.height, reference.height * f, f);
-  if (f > 1) {
+  // Taller in proportion, give or take a pixel of the program's.
+  EXPECT_NEAR(scaled.height, reference.height * scale.factor(), scale.factor());
+  if (scale != host::DisplayScale()) {
     EXPECT_FALSE(scaled.rowsRepeat);
   }
 }

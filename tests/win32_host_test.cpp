@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -33,7 +35,7 @@ using ::testing::ElementsAre;
 
 std::string Line(std::string_view head, auto... numbers) {
   std::string line(head);
-  ((line += " " + std::to_string(static_cast<int>(numbers))), ...);
+  ((line += " " + std::to_string(std::lround(numbers))), ...);
   return line;
 }
 
@@ -489,6 +491,152 @@ TEST_F(Win32HostTest, AScreenReaderReadsTheEntriesHearsTabAndClicksByTheDefaultA
   Pump(100);
   EXPECT_THAT(events.lines, ElementsAre("Click PartsButtons 0"));
   client->Release();
+}
+
+// ---- On a desktop that asks for a larger scale ----
+
+// The same window where the prefix's LogPixels ask for more than 96 dots per
+// inch, EXPECTED_SCALE naming the scale it should get there.
+class Win32ScaledHost : public Win32HostTest {
+ protected:
+  void SetUp() override {
+    Win32HostTest::SetUp();
+    ASSERT_EQ(form->scale(), scale) << "the scale the desktop gives";
+  }
+  static host::DisplayScale Expected() {
+    const char* named = std::getenv("EXPECTED_SCALE");
+    const double factor = named ? std::atof(named) : 0;
+    return host::DisplayScale::Quarters(static_cast<int>(std::lround(factor * 4)));
+  }
+  // The screen pixel of the program's pixel p, at `at`.
+  static int S(int p, host::DisplayScale at = Expected()) {
+    return static_cast<int>(at.ToScreen(p));
+  }
+  static std::string Box(const RECT& r) { return Line("", r.left, r.top, r.right, r.bottom); }
+  // Where a window lies in the form, in screen pixels.
+  static RECT InForm(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
+  // The window's size, the list's place, the outline, and that the screen
+  // shows the canvas beside the panel, at `at`.
+  static void ExpectShownAt(host::DisplayScale at) {
+    RECT shown;
+    GetWindowRect(form->window(), &shown);
+    EXPECT_EQ(Line("", shown.right - shown.left, shown.bottom - shown.top),
+              Line("", S(640, at), S(480, at)));
+    EXPECT_EQ(form->canvas().Shown().width(), S(640, at));
+    EXPECT_EQ(Box(InForm(List())), Line("", S(188, at), S(63, at), S(477, at), S(416, at)));
+    // The rounded outline at the same scale: corners cut, the right edge the
+    // system's own, one pixel short.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(form->window(), region), ERROR);
+    EXPECT_EQ(Line("", PtInRegion(region, 1, 1), PtInRegion(region, S(640, at) - 2, S(240, at)),
+                   PtInRegion(region, S(640, at) - 1, S(240, at))),
+              Line("", 0, 1, 0));
+    DeleteObject(region);
+    RedrawWindow(form->window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    Pump();
+    HDC screen = GetDC(nullptr);
+    for (auto [x, y] : {std::pair{5, 240}, {560, 110}, {100, 300}, {320, 450}, {634, 474}}) {
+      POINT point{S(x, at), S(y, at)};
+      const host::Rgb pixel = form->canvas().Shown().at(point.x, point.y);
+      ClientToScreen(form->window(), &point);
+      EXPECT_EQ(GetPixel(screen, point.x, point.y), RGB(pixel.r, pixel.g, pixel.b))
+          << x << "," << y;
+    }
+    ReleaseDC(nullptr, screen);
+  }
+  static int RowHeight() { return static_cast<int>(SendMessageW(List(), LB_GETITEMHEIGHT, 0, 0)); }
+  static HWND List() { return form->widget(form->layout().Named("List1", std::nullopt)); }
+
+  const host::DisplayScale scale = Expected();
+};
+
+TEST_F(Win32ScaledHost, TheWindowIsScaledAndCentredWhileTheProgramSeesItsOwnPixelsAndTwips) {
+  RECT area;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  RECT shown;
+  GetWindowRect(form->window(), &shown);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  EXPECT_EQ(Box(shown), Line("", area.left + (width - S(640)) / 2, area.top + (height - S(480)) / 2,
+                             area.left + (width + S(640)) / 2, area.top + (height + S(480)) / 2));
+  host::Rect client;
+  ASSERT_TRUE(host::runtime().GetClientRect(form->hWnd(), client));
+  EXPECT_EQ(Line("", client.right, client.bottom, form->Width(), form->Height()),
+            Line("", 640, 480, 9600, 7200));
+  EXPECT_EQ(form->Left(), scale.TwipsOf(shown.left));
+  form->pictureBox("FrameList").setVisible(true);
+  EXPECT_EQ(Box(InForm(Panel())), Line("", S(183), S(33), S(482), S(421)));
+  ExpectShownAt(scale);
+}
+
+TEST_F(Win32ScaledHost, EachHotAreaReachesItsHandlerAndAPressGivesTheProgramsTwips) {
+  HWND w = form->window();
+  int hotAreas = 0;
+  for (const host::ControlDesign& control : form->design().controls) {
+    if (control.type != host::ControlType::Label || !control.container.empty()) continue;
+    ++hotAreas;
+    events.lines.clear();
+    const host::PixelRect& rect =
+        form->layout()[form->layout().Find(control.name, control.index)].rect;
+    const int x = (S(rect.left) + S(rect.right())) / 2, y = (S(rect.top) + S(rect.bottom())) / 2;
+    Post({{w, WM_LBUTTONDOWN, MK_LBUTTON, x, y}, {w, WM_LBUTTONUP, 0, x, y}});
+    const std::string name = "Click " + std::string(control.name);
+    EXPECT_THAT(events.lines, ElementsAre(control.index ? Line(name, *control.index) : name));
+  }
+  EXPECT_EQ(hotAreas, 12);
+  // On the background, the twips of the pixel pressed, an odd one among them.
+  for (const auto [x, y] : {std::pair{S(300), S(450)}, {S(300) + 1, S(450) - 1}}) {
+    events.lines.clear();
+    Post({{w, WM_RBUTTONDOWN, MK_RBUTTON, x, y}, {w, WM_RBUTTONUP, 0, x, y}});
+    EXPECT_THAT(events.lines, ElementsAre(Line("MouseDown 2 0", scale.TwipsOf(x), scale.TwipsOf(y)),
+                                          Line("MouseUp 2 0", scale.TwipsOf(x), scale.TwipsOf(y))));
+  }
+}
+
+TEST_F(Win32ScaledHost, TheListsTextIsTallerInProportionAndItsRowsAreWhereThePressIs) {
+  const int scaled = RowHeight();
+  int plain = 0;
+  {
+    const host::win32::FormWindow reference(app::Form1Design(), host::DisplayScale());
+    plain = static_cast<int>(SendMessageW(
+        reference.widget(reference.layout().Named("List1", std::nullopt)), LB_GETITEMHEIGHT, 0, 0));
+  }
+  ASSERT_GT(plain, 8);
+  EXPECT_NEAR(scaled, plain * scale.factor(), scale.factor() + 1) << plain;
+  ShowList({"a.wav", "b.wav", "c.wav"});
+  // A press on the third row's middle selects it: the press comes to the
+  // rules in the program's pixels and back to the list in the screen's.
+  const RECT list = InForm(List());
+  const int x = list.left + 10, y = list.top + RowHeight() * 5 / 2;
+  Post({{List(), WM_LBUTTONDOWN, MK_LBUTTON, x, y}, {List(), WM_LBUTTONUP, 0, x, y}});
+  EXPECT_EQ(SendMessageW(List(), LB_GETCURSEL, 0, 0), 2);
+}
+
+// Dragged to a screen of another density: the system tells the window its
+// new DPI, here as it would, by a message.
+TEST_F(Win32ScaledHost, ADpiChangeResizesTheWindowAroundItsMiddleAndDrawsItAgain) {
+  form->pictureBox("FrameList").setVisible(true);
+  auto middle = [] {
+    RECT shown;
+    GetWindowRect(form->window(), &shown);
+    return Line("", (shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
+  };
+  const std::string before = middle();
+  const int rows = RowHeight();
+  for (const auto [dpi, at] : {std::pair{96, host::DisplayScale()},
+                               {static_cast<int>(std::lround(scale.factor() * 96)), scale}}) {
+    RECT suggested{0, 0, S(640, at), S(480, at)};
+    SendMessageW(form->window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(form->scale(), at) << dpi;
+    EXPECT_EQ(middle(), before) << dpi;
+    ExpectShownAt(at);
+  }
+  EXPECT_EQ(RowHeight(), rows);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ std::string KeyOf(const Entry& entry) {
 
 class Bridge final : public AccessibilityBridge {
  public:
-  Bridge(Fl_Window& window, int scale, accessibility::Window& source);
+  Bridge(Fl_Window& window, accessibility::Window& source);
   ~Bridge() override;
 
   void FocusMoved() override;
@@ -77,7 +77,6 @@ class Bridge final : public AccessibilityBridge {
   AtkObject* FocusedObject() const;
 
   Fl_Window& window_;
-  const int scale_;
   accessibility::Window& source_;
   AtkObject* application_;
   AtkObject* frame_;
@@ -253,9 +252,8 @@ AtkObject* NewObject(GType type, AtkRole role, const std::string& name, AtkObjec
 
 // ---- The bridge ----
 
-Bridge::Bridge(Fl_Window& window, int scale, accessibility::Window& source)
+Bridge::Bridge(Fl_Window& window, accessibility::Window& source)
     : window_(window),
-      scale_(scale),
       source_(source),
       application_(
           NewObject(TypesMade().application, ATK_ROLE_APPLICATION, source.Title(), nullptr)),
@@ -368,8 +366,7 @@ AtkStateSet* Bridge::States(AtkObject* object) const {
 bool Bridge::Extents(AtkObject* object, AtkCoordType coordinates, Rect& rect) const {
   const std::optional<size_t> index = IndexOf(object);
   if (index) {
-    const Rect& r = entries_[*index].rect;
-    rect = {r.left * scale_, r.top * scale_, r.right * scale_, r.bottom * scale_};
+    rect = entries_[*index].rect;
   } else if (object == frame_) {
     rect = {0, 0, window_.w(), window_.h()};
   } else {
@@ -435,14 +432,14 @@ void OverrideUtility() {
 
 }  // namespace
 
-std::unique_ptr<AccessibilityBridge> AccessibilityBridge::Start(Fl_Window& window, int scale,
+std::unique_ptr<AccessibilityBridge> AccessibilityBridge::Start(Fl_Window& window,
                                                                 accessibility::Window& source) {
   static bool bridged = false;  // the bus knows the program once
   if (!bridged) {
     if (!AccessibilityBusRuns() || !(atk = OpenAtk())) return nullptr;
     OverrideUtility();
   }
-  auto bridge = std::make_unique<Bridge>(window, scale, source);
+  auto bridge = std::make_unique<Bridge>(window, source);
   if (!bridged && atk->atk_bridge_adaptor_init(nullptr, nullptr) != 0) return nullptr;
   bridged = true;
   return bridge;

@@ -17,9 +17,8 @@ namespace host::fltk {
 class AccessibilityBridge : public accessibility::Listener {
  public:
   // On the bus when it runs and the desktop has the bridge; none otherwise.
-  // `scale` is how many screen pixels show one of the window's program
-  // pixels. One bridge at a time.
-  static std::unique_ptr<AccessibilityBridge> Start(Fl_Window& window, int scale,
+  // One bridge at a time.
+  static std::unique_ptr<AccessibilityBridge> Start(Fl_Window& window,
                                                     accessibility::Window& source);
   virtual ~AccessibilityBridge() = default;
 };

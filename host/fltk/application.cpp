@@ -6,6 +6,7 @@
 
 #include "host/delivery.h"
 #include "host/fltk/desktop.h"
+#include "host/fltk/display.h"
 #include "host/fltk/form_window.h"
 #include "host/fltk/message_box.h"
 #include "host/fltk/opener.h"
@@ -24,9 +25,8 @@ FormWindow& Application::CreateForm(const FormDesign& design) {
 }
 
 std::unique_ptr<FormCore> Application::MakeForm(const FormDesign& design) {
-  const DisplayScale scale =
-      ScaleForWindow(PixelsOf(design.clientWidth), PixelsOf(design.clientHeight));
-  return std::make_unique<FormWindow>(design, nextHandle_++, scale);
+  scale_ = DesktopScaleFor(PixelsOf(design.clientWidth), PixelsOf(design.clientHeight));
+  return std::make_unique<FormWindow>(design, nextHandle_++, scale_);
 }
 
 int Application::ShowAndLoop(FormCore& form) {
@@ -48,25 +48,6 @@ bool Application::GetClientRect(int32_t hWnd, Rect& rect) {
   return true;
 }
 
-int32_t Application::CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                                        int32_t ellipseWidth, int32_t ellipseHeight) {
-  const int32_t handle = nextHandle_++;
-  regions_[handle] = Region{left, top, right, bottom, ellipseWidth, ellipseHeight};
-  return handle;
-}
-
-int32_t Application::SetWindowRgn(int32_t hWnd, int32_t region, bool /*redraw*/) {
-  FormWindow* window = WindowOf(hWnd);
-  const auto found = regions_.find(region);
-  if (!window || found == regions_.end()) return 0;
-  const Region& r = found->second;
-  // The window keeps its own outline; the handle may be deleted afterwards.
-  window->SetShape(r.left, r.top, r.right, r.bottom, r.ellipseWidth, r.ellipseHeight);
-  return 1;
-}
-
-bool Application::DeleteObject(int32_t handle) { return regions_.erase(handle) > 0; }
-
 intptr_t Application::ShellExecute(int32_t /*ownerWindow*/, std::string_view operation,
                                    std::string_view file, std::string_view /*parameters*/,
                                    std::string_view /*directory*/, int32_t /*showCommand*/) {
@@ -75,7 +56,7 @@ intptr_t Application::ShellExecute(int32_t /*ownerWindow*/, std::string_view ope
 
 std::string Application::AppPath() const { return ShownPath(ProgramFolder()); }
 
-void Application::MsgBox(std::string_view text) { ShowMessageBox(title(), text); }
+void Application::MsgBox(std::string_view text) { ShowMessageBox(title(), text, scale_); }
 
 void Application::End() { EndProgram(0); }
 

@@ -2,11 +2,11 @@
 // delivers its events until the program ends.
 #pragma once
 
-#include <map>
 #include <memory>
 
 #include "host/application_core.h"
 #include "host/design.h"
+#include "host/display_scale.h"
 
 namespace host::fltk {
 
@@ -26,10 +26,6 @@ class Application final : public ApplicationCore {
   int ShowAndLoop(FormCore& form) override;
 
   bool GetClientRect(int32_t hWnd, Rect& rect) override;
-  int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                             int32_t ellipseWidth, int32_t ellipseHeight) override;
-  int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) override;
-  bool DeleteObject(int32_t handle) override;
   intptr_t ShellExecute(int32_t ownerWindow, std::string_view operation, std::string_view file,
                         std::string_view parameters, std::string_view directory,
                         int32_t showCommand) override;
@@ -41,11 +37,8 @@ class Application final : public ApplicationCore {
   std::unique_ptr<FormCore> MakeForm(const FormDesign& design) override;
   FormWindow* WindowOf(int32_t handle) const;
 
-  struct Region {
-    int32_t left, top, right, bottom, ellipseWidth, ellipseHeight;
-  };
-  std::map<int32_t, Region> regions_;
   int32_t nextHandle_ = 0x100;
+  DisplayScale scale_;  // of the windows, and of the message box
 };
 
 }  // namespace host::fltk

@@ -4,16 +4,8 @@
 
 namespace host::fltk {
 
-void CanvasPainter::KeepAsPicture(const Surface& image) {
-  if (factor_ > 1) scaled_.SetPicture(image);
-}
-
-void CanvasPainter::Paint(const Surface& shown) {
-  if (factor_ == 1) {
-    fl_draw_image(shown.data(), 0, 0, shown.width(), shown.height(), 3);
-    return;
-  }
-  scaled_.Paint(shown);
+void PaintImage(const Surface& image) {
+  fl_draw_image(image.data(), 0, 0, image.width(), image.height(), 3);
 }
 
 }  // namespace host::fltk

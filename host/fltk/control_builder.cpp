@@ -11,9 +11,8 @@ Fl_Widget* Create(FormWindow& form, int control) {
   const PlacedControl& placed = form.layout()[control];
   // Placed in whole program pixels, then scaled, so that every control keeps
   // its size and distance in the program's pixels on any screen.
-  const int f = form.scale().factor();
-  const int x = placed.rect.left * f, y = placed.rect.top * f, w = placed.rect.width * f,
-            h = placed.rect.height * f;
+  const PixelRect rect = form.OnScreen(placed.rect);
+  const int x = rect.left, y = rect.top, w = rect.width, h = rect.height;
   switch (placed.design->type) {
     case ControlType::PictureBox:
       return new PictureBoxWidget(form, control, x, y, w, h);

@@ -2,8 +2,6 @@
 
 #include <FL/fl_draw.H>
 
-#include <cmath>
-
 #include "host/surface.h"
 
 namespace host::fltk {
@@ -18,14 +16,12 @@ Fl_Color ToFlColor(Color color) {
   return fl_rgb_color(rgb.r, rgb.g, rgb.b);
 }
 
-int FontPixels(float points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
-
 Fl_Font FontOf(const ControlDesign& design) {
   return design.font && design.font->weight >= kBoldWeight ? FL_HELVETICA_BOLD : FL_HELVETICA;
 }
 
-int FontSizeOf(const ControlDesign& design) {
-  return design.font ? FontPixels(design.font->points) : kDefaultFontPixels;
+int FontSizeOf(const ControlDesign& design, DisplayScale scale) {
+  return design.font ? FontPixels(design.font->points, scale) : scale.Scaled(kDefaultFontPixels);
 }
 
 }  // namespace host::fltk

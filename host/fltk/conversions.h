@@ -4,14 +4,13 @@
 #include <FL/Enumerations.H>
 
 #include "host/design.h"
+#include "host/display_scale.h"
 
 namespace host::fltk {
 
 Fl_Color ToFlColor(Color color);
-// Font size in pixels for a point size, at the standard 96 dots per inch.
-int FontPixels(float points);
-// The face and pixel size a control's design asks for.
+// The face and pixel size a control's design asks for, at `scale`.
 Fl_Font FontOf(const ControlDesign& design);
-int FontSizeOf(const ControlDesign& design);
+int FontSizeOf(const ControlDesign& design, DisplayScale scale);
 
 }  // namespace host::fltk

@@ -76,8 +76,8 @@ int16_t KeyCode(int flKey) {
   return key::kNone;
 }
 
-ClickLimits ClickLimitsAt(int factor) {
-  return {kDoubleClickMilliseconds, kDoubleClickPixels / static_cast<float>(factor)};
+ClickLimits ClickLimitsAt(DisplayScale scale) {
+  return {kDoubleClickMilliseconds, kDoubleClickPixels / static_cast<float>(scale.factor())};
 }
 
 }  // namespace host::fltk

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "host/display_scale.h"
 #include "host/double_clicks.h"
 
 namespace host::fltk {
@@ -15,8 +16,7 @@ int16_t ButtonsHeld();
 int16_t ShiftState();
 // The run time's key code for an FLTK key; key::kNone for one it has no code for.
 int16_t KeyCode(int flKey);
-// The desktop's double-click limits, in the program's pixels at display
-// scale `factor`.
-ClickLimits ClickLimitsAt(int factor);
+// The desktop's double-click limits, in the program's pixels at `scale`.
+ClickLimits ClickLimitsAt(DisplayScale scale);
 
 }  // namespace host::fltk

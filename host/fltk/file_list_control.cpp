@@ -19,9 +19,8 @@ FileListWidget::FileListWidget(FormWindow& form, const ControlDesign& design, in
   textcolor(ToFlColor(design.foreColor));
   selection_color(kListSelection);
   textfont(FontOf(design));
-  const int f = form.scale().factor();
-  textsize(FontSizeOf(design) * f);
-  if (f > 1) scrollbar_size(Fl::scrollbar_size() * f);
+  textsize(FontSizeOf(design, form.scale()));
+  if (form.scale() != DisplayScale()) scrollbar_size(form.scale().Scaled(Fl::scrollbar_size()));
   has_scrollbar(VERTICAL);
   // Names are shown as they are: no "@" formatting, no tab columns.
   format_char(0);

@@ -11,8 +11,8 @@ namespace host::fltk {
 
 // From the pointer's screen position and where the window stands now, so
 // that a move made a moment ago is already counted.
-float FormWindow::PointerX() const { return scale_.ProgramPixelsOf(Fl::event_x_root() - x()); }
-float FormWindow::PointerY() const { return scale_.ProgramPixelsOf(Fl::event_y_root() - y()); }
+float FormWindow::PointerX() const { return scale().ProgramPixelsOf(Fl::event_x_root() - x()); }
+float FormWindow::PointerY() const { return scale().ProgramPixelsOf(Fl::event_y_root() - y()); }
 
 int FormWindow::handle(int event) {
   FormInput& rules = input();

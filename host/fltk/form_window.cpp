@@ -13,12 +13,10 @@
 namespace host::fltk {
 
 FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale)
-    : Fl_Double_Window(scale.ToScreen(PixelsOf(design.clientWidth)),
-                       scale.ToScreen(PixelsOf(design.clientHeight))),
-      FormCore(design, *this),
-      scale_(scale),
-      handle_(handle),
-      painter_(scale.factor()) {
+    : Fl_Double_Window(static_cast<int>(scale.ToScreen(PixelsOf(design.clientWidth))),
+                       static_cast<int>(scale.ToScreen(PixelsOf(design.clientHeight)))),
+      FormCore(design, *this, scale),
+      handle_(handle) {
   end();  // controls are placed by the builder; nothing else lands inside, even on failure
   copy_label(std::string(design.caption).c_str());
   xclass(Fl_Double_Window::label());
@@ -26,12 +24,11 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
   box(FL_NO_BOX);
   // The window manager's close ends the program and runs none of its code.
   callback([](Fl_Widget*, void*) { EndProgram(0); });
-  painter_.KeepAsPicture(canvas().image());
-  pictures_ = LoadPictures(design);
+  pictures_ = LoadPictures(design, scale);
   std::vector<const Fl_RGB_Image*> sizes;
   for (const auto& icon : pictures_.icons) sizes.push_back(icon.get());
   icons(sizes.data(), static_cast<int>(sizes.size()));
-  input().setLimits(ClickLimitsAt(scale.factor()));
+  input().setLimits(ClickLimitsAt(scale));
   widgets_ = BuildControls(*this);
 }
 
@@ -43,7 +40,7 @@ FormWindow::~FormWindow() {
 void FormWindow::ShowCentred() {
   const bool centred = design().startUpPosition == 2;
   int sx, sy, sw, sh;
-  Fl::screen_xywh(sx, sy, sw, sh, 0);
+  Fl::screen_work_area(sx, sy, sw, sh, 0);
   const Place place = CentredPlace({sx, sy, sx + sw, sy + sh}, w(), h());
   if (centred) position(place.left, place.top);
   show();
@@ -58,15 +55,15 @@ void FormWindow::ShowCentred() {
   shape_.ApplyTo(*this);
 }
 
-float FormWindow::Left() const { return scale_.TwipsOf(x()); }
-float FormWindow::Top() const { return scale_.TwipsOf(y()); }
-float FormWindow::Width() const { return scale_.TwipsOf(w()); }
-float FormWindow::Height() const { return scale_.TwipsOf(h()); }
+float FormWindow::Left() const { return scale().TwipsOf(x()); }
+float FormWindow::Top() const { return scale().TwipsOf(y()); }
+float FormWindow::Width() const { return scale().TwipsOf(w()); }
+float FormWindow::Height() const { return scale().TwipsOf(h()); }
 
-void FormWindow::setLeft(float twips) { position(scale_.ScreenPixelsOf(twips), y()); }
-void FormWindow::setTop(float twips) { position(x(), scale_.ScreenPixelsOf(twips)); }
+void FormWindow::setLeft(float twips) { position(scale().ScreenPixelsOf(twips), y()); }
+void FormWindow::setTop(float twips) { position(x(), scale().ScreenPixelsOf(twips)); }
 void FormWindow::Move(float left, float top) {
-  position(scale_.ScreenPixelsOf(left), scale_.ScreenPixelsOf(top));
+  position(scale().ScreenPixelsOf(left), scale().ScreenPixelsOf(top));
 }
 
 Fl_Widget* FormWindow::widget(int control) const {
@@ -78,13 +75,12 @@ FileListWidget& FormWindow::list(int control) const {
   return dynamic_cast<FileListWidget&>(*widget(control));
 }
 
-void FormWindow::SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh) {
-  shape_.Set(l, t, r, b, ew, eh, PixelWidth(), PixelHeight());
-  shape_.Enlarge(scale_.factor());
+// ---- What the shared rules ask of the window ----
+
+void FormWindow::ShowShape(const RoundShape& shape) {
+  shape_.Set(shape, scale(), w(), h());
   shape_.ApplyTo(*this);
 }
-
-// ---- What the shared rules ask of the window ----
 
 void FormWindow::ShowCursor(Cursor shape) {
   switch (shape) {
@@ -112,9 +108,8 @@ void FormWindow::ShowControl(int control, bool visible) {
 void FormWindow::RepaintControl(int control) {
   const int container = layout()[control].container;
   if (Fl_Widget* panel = widget(container)) return panel->redraw();
-  const PixelRect& rect = layout()[control].rect;
-  const int f = scale_.factor();
-  damage(FL_DAMAGE_ALL, rect.left * f, rect.top * f, rect.width * f, rect.height * f);
+  const PixelRect rect = OnScreen(layout()[control].rect);
+  damage(FL_DAMAGE_ALL, rect.left, rect.top, rect.width, rect.height);
 }
 
 void FormWindow::TakeKeyboard(int control) {
@@ -145,15 +140,14 @@ void FormWindow::SelectRow(int control, int row) { list(control).SelectRow(row);
 int FormWindow::RowsPerPage(int control) const { return list(control).RowsPerPage(); }
 
 int FormWindow::RowAt(int control, float x, float y) const {
-  const int f = scale_.factor();
-  return list(control).RowAt(static_cast<int>(x * f), static_cast<int>(y * f));
+  return list(control).RowAt(scale().ScreenPixelAt(x), scale().ScreenPixelAt(y));
 }
 
 // ---- Painting ----
 
 void FormWindow::flush() {
   // Uncovered, the window is repainted: drawing done without AutoRedraw is gone.
-  if ((damage() & FL_DAMAGE_EXPOSE) && &canvas().Shown() != &canvas().image()) {
+  if ((damage() & FL_DAMAGE_EXPOSE) && canvas().Layered()) {
     canvas().Repaint();
     damage(FL_DAMAGE_ALL);
   }
@@ -161,7 +155,7 @@ void FormWindow::flush() {
   // nothing flickers; the back buffer, costly to fill at that size, comes
   // with the next repaint.
   const bool first = !painted_;
-  const bool direct = scale_.factor() > 1 && first;
+  const bool direct = scale() != DisplayScale() && first;
   painted_ = true;
   if (direct)
     Fl_Window::flush();
@@ -172,12 +166,12 @@ void FormWindow::flush() {
 
 void FormWindow::StartAccessibility(void* self) {
   auto* form = static_cast<FormWindow*>(self);
-  form->accessibility_ = AccessibilityBridge::Start(*form, form->scale_.factor(), *form);
+  form->accessibility_ = AccessibilityBridge::Start(*form, *form);
   form->input().setListener(form->accessibility_.get());
 }
 
 void FormWindow::draw() {
-  painter_.Paint(canvas().Shown());
+  PaintImage(canvas().Shown());
   PaintLabels(*this, kBackground);
   PaintFocusRing();
   draw_children();
@@ -185,11 +179,10 @@ void FormWindow::draw() {
 
 // Over the picture, never into the program's image.
 void FormWindow::PaintFocusRing() const {
-  const int f = scale_.factor();
   for (const RingBox& box : input().FocusRingBoxes()) {
     fl_color(box.colour.r, box.colour.g, box.colour.b);
-    fl_rectf(box.rect.left * f, box.rect.top * f, (box.rect.right - box.rect.left) * f,
-             (box.rect.bottom - box.rect.top) * f);
+    fl_rectf(box.rect.left, box.rect.top, box.rect.right - box.rect.left,
+             box.rect.bottom - box.rect.top);
   }
 }
 

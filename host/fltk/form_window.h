@@ -12,7 +12,6 @@
 #include "host/fltk/accessibility_bridge.h"
 #include "host/fltk/canvas.h"
 #include "host/fltk/controls.h"
-#include "host/fltk/display_scale.h"
 #include "host/fltk/window_pictures.h"
 #include "host/fltk/window_shape.h"
 #include "host/form_core.h"
@@ -22,7 +21,7 @@ namespace host::fltk {
 class FormWindow final : public Fl_Double_Window, private NativeWindow, public FormCore {
  public:
   // Shown `scale` times larger than the design's pixels.
-  FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale = DisplayScale());
+  FormWindow(const FormDesign& design, int32_t handle, DisplayScale scale = {});
   ~FormWindow() override;
 
   void ShowCentred();
@@ -39,9 +38,9 @@ class FormWindow final : public Fl_Double_Window, private NativeWindow, public F
   void setTop(float twips) override;
   void Move(float left, float top) override;
 
-  void SetShape(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh);
   const Surface& surface() const { return canvas().image(); }
-  const DisplayScale& scale() const { return scale_; }
+  // A rectangle of the window's program pixels on the screen.
+  PixelRect OnScreen(const PixelRect& rect) const { return host::OnScreen(rect, scale()); }
   // The native widget of a windowed control, or null.
   Fl_Widget* widget(int control) const;
   // A key pressed or released, and what it typed: for the key hook.
@@ -52,6 +51,7 @@ class FormWindow final : public Fl_Double_Window, private NativeWindow, public F
 
  private:
   // NativeWindow
+  void ShowShape(const RoundShape& shape) override;
   void ShowCursor(Cursor cursor) override;
   void ShowImage() override;
   void ShowControl(int control, bool visible) override;
@@ -74,9 +74,7 @@ class FormWindow final : public Fl_Double_Window, private NativeWindow, public F
   float PointerX() const;
   float PointerY() const;
 
-  const DisplayScale scale_;
   int32_t handle_;
-  CanvasPainter painter_;
   WindowShape shape_;
   WindowPictures pictures_;
   std::map<int, Fl_Widget*> widgets_;  // the windowed controls

@@ -22,23 +22,23 @@ Fl_Align AlignmentOf(const ControlDesign& design) {
 
 void PaintLabel(const FormWindow& form, int control) {
   const ControlDesign& design = form.layout().design(control);
-  const PixelRect& rect = form.layout()[control].rect;
-  const int f = form.scale().factor();
-  const int x = rect.left * f, y = rect.top * f, w = rect.width * f, h = rect.height * f;
+  const PixelRect rect = form.OnScreen(form.layout()[control].rect);
+  const int x = rect.left, y = rect.top, w = rect.width, h = rect.height;
   if (design.backStyle == 1) {
     fl_color(ToFlColor(design.backColor));
     fl_rectf(x, y, w, h);
   }
+  const int line = form.scale().Scaled(1);  // a border as wide on every side
   if (design.borderStyle == 1) {
     fl_color(FL_BLACK);
-    for (int i = 0; i < f; ++i) fl_rect(x + i, y + i, w - 2 * i, h - 2 * i);
+    for (int i = 0; i < line; ++i) fl_rect(x + i, y + i, w - 2 * i, h - 2 * i);
   }
   const std::string caption = form.Caption(control);
   if (caption.empty() || !TextDrawable()) return;
   // Drawn at the scaled size, so that text stays as sharp as at 1.
-  fl_font(FontOf(design), FontSizeOf(design) * f);
+  fl_font(FontOf(design), FontSizeOf(design, form.scale()));
   fl_color(ToFlColor(design.foreColor));
-  const int inset = design.borderStyle == 1 ? f : 0;
+  const int inset = design.borderStyle == 1 ? line : 0;
   fl_push_clip(x, y, w, h);
   fl_draw(caption.c_str(), x + inset, y + inset, w - 2 * inset, h - 2 * inset, AlignmentOf(design),
           nullptr, 0);

@@ -20,24 +20,27 @@ constexpr int kTextPixels = 14;
 constexpr int kMinWidth = 240;
 }  // namespace
 
-void ShowMessageBox(std::string_view title, std::string_view text) {
+void ShowMessageBox(std::string_view title, std::string_view text, DisplayScale scale) {
   const std::string titleText(title), message(text);
   const bool drawable = TextDrawable();
-  int textW = 0, textH = kTextPixels;
+  const int margin = scale.Scaled(kMargin), textPixels = scale.Scaled(kTextPixels);
+  const int buttonWidth = scale.Scaled(kButtonWidth), buttonHeight = scale.Scaled(kButtonHeight);
+  int textW = 0, textH = textPixels;
   if (drawable) {
-    fl_font(FL_HELVETICA, kTextPixels);
+    fl_font(FL_HELVETICA, textPixels);
     fl_measure(message.c_str(), textW, textH, 0);
   }
-  const int width = std::max(kMinWidth, textW + 2 * kMargin);
-  const int height = textH + kButtonHeight + 3 * kMargin;
+  const int width = std::max(scale.Scaled(kMinWidth), textW + 2 * margin);
+  const int height = textH + buttonHeight + 3 * margin;
 
   Fl_Double_Window box(width, height, titleText.c_str());
-  Fl_Box label(kMargin, kMargin, width - 2 * kMargin, textH, message.c_str());
+  Fl_Box label(margin, margin, width - 2 * margin, textH, message.c_str());
   label.labelfont(FL_HELVETICA);
-  label.labelsize(kTextPixels);
+  label.labelsize(textPixels);
   label.align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_WRAP);
-  Fl_Return_Button ok((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
-                      kButtonHeight, "OK");
+  Fl_Return_Button ok((width - buttonWidth) / 2, height - margin - buttonHeight, buttonWidth,
+                      buttonHeight, "OK");
+  ok.labelsize(textPixels);
   if (!drawable) {  // still closed with Enter or Esc
     label.labeltype(FL_NO_LABEL);
     ok.labeltype(FL_NO_LABEL);

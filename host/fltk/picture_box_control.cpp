@@ -15,7 +15,7 @@ PictureBoxWidget::PictureBoxWidget(FormWindow& form, int control, int x, int y, 
 }
 
 int PictureBoxWidget::border() const {
-  return form_.layout().design(control_).borderStyle ? form_.scale().factor() : 0;
+  return form_.layout().design(control_).borderStyle ? form_.scale().Scaled(1) : 0;
 }
 
 void PictureBoxWidget::draw() {

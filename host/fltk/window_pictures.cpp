@@ -15,10 +15,10 @@ std::unique_ptr<Fl_RGB_Image> ImageOf(const Picture& picture) {
 
 }  // namespace
 
-WindowPictures LoadPictures(const FormDesign& design) {
+WindowPictures LoadPictures(const FormDesign& design, DisplayScale scale) {
   WindowPictures pictures;
   for (const Picture& picture : IconsOf(design)) pictures.icons.push_back(ImageOf(picture));
-  if (const std::optional<CursorPicture> hand = HandOf(design)) {
+  if (const std::optional<CursorPicture> hand = HandOf(design, scale)) {
     pictures.hand = ImageOf(hand->image);
     pictures.handX = hand->hotX;
     pictures.handY = hand->hotY;

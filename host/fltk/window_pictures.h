@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/design.h"
+#include "host/display_scale.h"
 
 namespace host::fltk {
 
@@ -17,7 +18,7 @@ struct WindowPictures {
   int handX = 0, handY = 0;  // the hand's hot spot
 };
 
-// A damaged picture raises the run time's error.
-WindowPictures LoadPictures(const FormDesign& design);
+// The hand at `scale`. A damaged picture raises the run time's error.
+WindowPictures LoadPictures(const FormDesign& design, DisplayScale scale);
 
 }  // namespace host::fltk

@@ -9,17 +9,20 @@
 
 namespace host::fltk {
 
-void WindowShape::Set(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, int32_t eh, int width,
-                      int height) {
-  // One band per row of the outline: the rows between the corners merge
-  // into one.
+void WindowShape::Set(const RoundShape& shape, DisplayScale scale, int width, int height) {
+  const auto& [l, t, r, b, ew, eh] = shape;
+  auto inside = [&](int x, int y) { return InsideRoundRect(x, y, l, t, r, b, ew, eh, scale); };
+  // One band per row of the outline, what lies outside the window cut off:
+  // the rows between the corners merge into one.
   bands_.clear();
-  for (int y = std::max(t, 0); y < std::min(b, height); ++y) {
-    int from = l;
-    while (from < r && !InsideRoundRect(from, y, l, t, r, b, ew, eh)) ++from;
-    // The outline is symmetric; what lies outside the window is cut off.
-    const int to = static_cast<int>(std::min<int64_t>(int64_t{l} + r - from, width));
-    from = std::max(from, 0);
+  const int top = static_cast<int>(std::clamp<int64_t>(scale.ToScreen(t) - 1, 0, height));
+  const int bottom = static_cast<int>(std::clamp<int64_t>(scale.ToScreen(b) + 1, 0, height));
+  const int left = static_cast<int>(std::clamp<int64_t>(scale.ToScreen(l) - 1, 0, width));
+  const int right = static_cast<int>(std::clamp<int64_t>(scale.ToScreen(r) + 1, 0, width));
+  for (int y = top; y < bottom; ++y) {
+    int from = left, to = right;
+    while (from < to && !inside(from, y)) ++from;
+    while (to > from && !inside(to - 1, y)) --to;
     if (from >= to) continue;
     const Band row{from, y, to - from, 1};
     if (!bands_.empty() && bands_.back().x == row.x && bands_.back().width == row.width &&
@@ -29,11 +32,6 @@ void WindowShape::Set(int32_t l, int32_t t, int32_t r, int32_t b, int32_t ew, in
       bands_.push_back(row);
     }
   }
-}
-
-void WindowShape::Enlarge(int factor) {
-  for (Band& band : bands_)
-    band = {band.x * factor, band.y * factor, band.width * factor, band.height * factor};
 }
 
 void WindowShape::ApplyTo(Fl_Window& window) const {

@@ -7,16 +7,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/display_scale.h"
+#include "host/native_window.h"
+
 namespace host::fltk {
 
 class WindowShape {
  public:
-  // The rounded rectangle left..right-1, top..bottom-1 with corners of the
-  // given ellipse, cut to a window of width x height pixels.
-  void Set(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ellipseWidth,
-           int32_t ellipseHeight, int width, int height);
-  // The same outline on a screen `factor` times larger, step for step.
-  void Enlarge(int factor);
+  // The rounded rectangle of the program's pixels at `scale`, cut to a
+  // window of width x height screen pixels.
+  void Set(const RoundShape& shape, DisplayScale scale, int width, int height);
   // Gives the shown window this outline; a window never given one is left
   // rectangular.
   void ApplyTo(Fl_Window& window) const;

@@ -5,6 +5,7 @@
 #include "host/surface.h"
 #include "host/win32/conversions.h"
 #include "host/win32/desktop.h"
+#include "host/win32/display.h"
 #include "host/win32/form_window.h"
 #include "host/win32/message_box.h"
 #include "host/win32/opener.h"
@@ -18,7 +19,9 @@ FormWindow& Application::CreateForm(const FormDesign& design) {
 }
 
 std::unique_ptr<FormCore> Application::MakeForm(const FormDesign& design) {
-  return std::make_unique<FormWindow>(design);
+  const DisplayScale scale = ScaleFor(SystemDpi(), WorkArea(), PixelsOf(design.clientWidth),
+                                      PixelsOf(design.clientHeight));
+  return std::make_unique<FormWindow>(design, scale);
 }
 
 int Application::ShowAndLoop(FormCore& form) {
@@ -37,32 +40,13 @@ int Application::Loop() {
   return static_cast<int>(message.wParam);
 }
 
+// In the program's pixels, whatever the scale it is shown at.
 bool Application::GetClientRect(int32_t hWnd, Rect& rect) {
-  RECT client;
-  if (!::GetClientRect(WindowOf(hWnd), &client)) return false;
-  rect = Rect{client.left, client.top, client.right, client.bottom};
+  const FormCore* form = FormOf(hWnd);
+  if (!form) return false;
+  rect = Rect{0, 0, form->PixelWidth(), form->PixelHeight()};
   return true;
 }
-
-int32_t Application::CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                                        int32_t ellipseWidth, int32_t ellipseHeight) {
-  return HandleOf(::CreateRoundRectRgn(left, top, right, bottom, ellipseWidth, ellipseHeight));
-}
-
-int32_t Application::SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) {
-  // Once set, a region belongs to the system, and the program deletes its
-  // handle straight after: the system gets a copy.
-  HRGN copy = CreateRectRgn(0, 0, 0, 0);
-  if (CombineRgn(copy, reinterpret_cast<HRGN>(WindowOf(region)), nullptr, RGN_COPY) == ERROR) {
-    ::DeleteObject(copy);
-    return 0;
-  }
-  const int done = ::SetWindowRgn(WindowOf(hWnd), copy, redraw);
-  if (!done) ::DeleteObject(copy);
-  return done;
-}
-
-bool Application::DeleteObject(int32_t handle) { return ::DeleteObject(WindowOf(handle)) != 0; }
 
 intptr_t Application::ShellExecute(int32_t ownerWindow, std::string_view operation,
                                    std::string_view file, std::string_view parameters,

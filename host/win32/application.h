@@ -26,10 +26,6 @@ class Application final : public ApplicationCore {
   int Loop();
 
   bool GetClientRect(int32_t hWnd, Rect& rect) override;
-  int32_t CreateRoundRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                             int32_t ellipseWidth, int32_t ellipseHeight) override;
-  int32_t SetWindowRgn(int32_t hWnd, int32_t region, bool redraw) override;
-  bool DeleteObject(int32_t handle) override;
   intptr_t ShellExecute(int32_t ownerWindow, std::string_view operation, std::string_view file,
                         std::string_view parameters, std::string_view directory,
                         int32_t showCommand) override;

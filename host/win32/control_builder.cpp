@@ -12,10 +12,9 @@ namespace {
 void AddStacked(FormWindow& form, int container, HWND parent,
                 std::map<int, std::unique_ptr<Widget>>& widgets) {
   const Layout& layout = form.layout();
-  const PixelRect origin = container == kBackground ? PixelRect{} : layout[container].rect;
   for (int control : layout.Stacked(container)) {
     const PlacedControl& placed = layout[control];
-    const RECT place = RectOf(placed.rect, origin.left, origin.top);
+    const RECT place = form.PlaceOf(control);
     if (placed.design->type == ControlType::PictureBox) {
       auto panel = std::make_unique<PictureBoxWidget>(form, control, parent, place);
       HWND inside = panel->window();

@@ -29,6 +29,8 @@ class Widget {
   Widget(const Widget&) = delete;
   Widget& operator=(const Widget&) = delete;
   HWND window() const { return window_; }
+  // Placed anew, at the window's scale now.
+  virtual void Place(const RECT& place);
 
  protected:
   Widget() = default;
@@ -52,6 +54,7 @@ class FileListWidget final : public Widget {
  public:
   FileListWidget(FormWindow& form, const ControlDesign& design, HWND parent, const RECT& place);
   ~FileListWidget() override;
+  void Place(const RECT& place) override;  // its font too
 
   void ShowRows(const std::vector<std::string>& names);
   int SelectedRow() const;

@@ -71,9 +71,10 @@ int16_t KeyCode(WPARAM virtualKey) {
   return key::kNone;
 }
 
-ClickLimits SystemClickLimits() {
+ClickLimits ClickLimitsAt(DisplayScale scale) {
   // The system's distance is the size of a box around the first press.
-  return {GetDoubleClickTime(), static_cast<float>(GetSystemMetrics(SM_CXDOUBLECLK)) / 2};
+  return {GetDoubleClickTime(), static_cast<float>(GetSystemMetrics(SM_CXDOUBLECLK)) / 2 /
+                                    static_cast<float>(scale.factor())};
 }
 
 }  // namespace host::win32

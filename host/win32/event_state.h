@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "host/display_scale.h"
 #include "host/double_clicks.h"
 
 namespace host::win32 {
@@ -23,7 +24,8 @@ int16_t ShiftState();
 // The run time's key code for a virtual key; key::kNone for one it has no
 // code for.
 int16_t KeyCode(WPARAM virtualKey);
-// The system's double-click time and distance.
-ClickLimits SystemClickLimits();
+// The system's double-click time and distance, the distance in the program's
+// pixels at `scale`.
+ClickLimits ClickLimitsAt(DisplayScale scale);
 
 }  // namespace host::win32

@@ -24,7 +24,7 @@ FileListWidget::FileListWidget(FormWindow& form, const ControlDesign& design, HW
     : form_(form),
       design_(design),
       background_(CreateSolidBrush(ToColorRef(design.backColor))),
-      font_(FontOf(design)) {
+      font_(FontOf(design, form.scale())) {
   window_ =
       CreateWindowExW(0, L"LISTBOX", L"",
                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT |
@@ -41,7 +41,15 @@ FileListWidget::~FileListWidget() {
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBox_));
   RemovePropW(window_, kFormProperty);
   DeleteObject(background_);
-  if (design_.font) DeleteObject(font_);
+  DeleteObject(font_);
+}
+
+void FileListWidget::Place(const RECT& place) {
+  HFONT font = FontOf(design_, form_.scale());
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  DeleteObject(font_);
+  font_ = font;
+  Widget::Place(place);
 }
 
 LRESULT FileListWidget::Default(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -66,6 +66,10 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       if (FileListWidget* list = ListWindow(reinterpret_cast<HWND>(lParam)))
         return reinterpret_cast<LRESULT>(list->Colour(reinterpret_cast<HDC>(wParam)));
       break;
+    case WM_DPICHANGED:
+      if (window != window_) break;
+      FollowDpi(LOWORD(wParam));
+      return 0;
     case WM_CLOSE:
       EndProgram(0);  // the system's close ends the program and runs none of its code
       return 0;
@@ -84,7 +88,7 @@ LRESULT FormWindow::Default(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // release comes back to the rules wherever it happens.
 void FormWindow::Mouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const POINT at = FormPoint(window_, window, lParam);
-  const auto x = static_cast<float>(at.x), y = static_cast<float>(at.y);
+  const float x = scale().ProgramPixelsOf(at.x), y = scale().ProgramPixelsOf(at.y);
   FormInput& rules = input();
   if (message == WM_MOUSEMOVE) {
     Deliver([&] { rules.Motion(ButtonsHeld(wParam), ShiftOf(wParam), x, y); });

@@ -1,10 +1,13 @@
 #include "host/win32/form_window.h"
 
+#include <algorithm>
+
 #include "host/delivery.h"
 #include "host/placement.h"
 #include "host/win32/canvas.h"
 #include "host/win32/control_builder.h"
 #include "host/win32/conversions.h"
+#include "host/win32/display.h"
 #include "host/win32/event_state.h"
 #include "host/win32/unicode.h"
 
@@ -48,19 +51,20 @@ LRESULT HandleGuarded(FormWindow* form, HWND window, UINT message, WPARAM wParam
   return 0;
 }
 
-FormWindow::FormWindow(const FormDesign& design)
-    : FormCore(design, *this), cursor_(LoadCursorW(nullptr, IDC_ARROW)) {
-  pictures_.LoadHand(design);  // before the window: a damaged picture leaves none behind
+FormWindow::FormWindow(const FormDesign& design, DisplayScale scale)
+    : FormCore(design, *this, scale), cursor_(LoadCursorW(nullptr, IDC_ARROW)) {
+  pictures_.LoadHand(design, scale);  // before the window: a damaged picture leaves none behind
   RegisterFormClass();
   // Minimized from the taskbar, as the window manager may; the system then
   // knows it so, and a second start restores it.
   const DWORD style =
       WS_CLIPCHILDREN | (design.borderStyle == 0 ? WS_POPUP | WS_MINIMIZEBOX : WS_OVERLAPPEDWINDOW);
-  window_ = CreateWindowExW(WS_EX_APPWINDOW, kFormClass, Wide(design.caption).c_str(), style, 0, 0,
-                            PixelWidth(), PixelHeight(), nullptr, nullptr,
-                            GetModuleHandleW(nullptr), this);
+  const PixelRect size = OnScreen(PixelRect{0, 0, PixelWidth(), PixelHeight()}, scale);
+  window_ =
+      CreateWindowExW(WS_EX_APPWINDOW, kFormClass, Wide(design.caption).c_str(), style, 0, 0,
+                      size.width, size.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) throw RuntimeError(err::kInternalError, std::string(text::kNoWindow));
-  input().setLimits(SystemClickLimits());
+  input().setLimits(ClickLimitsAt(scale));
   try {
     widgets_ = BuildControls(*this);
   } catch (...) {
@@ -83,8 +87,10 @@ FormWindow::~FormWindow() {
 
 void FormWindow::ShowCentred() {
   if (design().startUpPosition == 2) {
-    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const Place place = CentredPlace(screen, PixelWidth(), PixelHeight());
+    RECT shown;
+    GetWindowRect(window_, &shown);
+    const Place place =
+        CentredPlace(WorkArea(), shown.right - shown.left, shown.bottom - shown.top);
     SetWindowPos(window_, nullptr, place.left, place.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -98,23 +104,54 @@ int32_t FormWindow::hWnd() const { return HandleOf(window_); }
 float FormWindow::Left() const {
   RECT rect;
   GetWindowRect(window_, &rect);
-  return TwipsFrom(rect.left);
+  return scale().TwipsOf(rect.left);
 }
 
 float FormWindow::Top() const {
   RECT rect;
   GetWindowRect(window_, &rect);
-  return TwipsFrom(rect.top);
+  return scale().TwipsOf(rect.top);
 }
 
 void FormWindow::Move(float left, float top) {
-  SetWindowPos(window_, nullptr, PixelsOf(left), PixelsOf(top), 0, 0,
+  SetWindowPos(window_, nullptr, scale().ScreenPixelsOf(left), scale().ScreenPixelsOf(top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND FormWindow::widget(int control) const {
   const auto found = widgets_.find(control);
   return found == widgets_.end() ? nullptr : found->second->window();
+}
+
+RECT FormWindow::PlaceOf(int control) const {
+  const int container = layout()[control].container;
+  const PixelRect origin = container == kBackground ? PixelRect{} : layout()[container].rect;
+  const PixelRect place = OnScreen(layout()[control].rect, scale());
+  const PixelRect corner = OnScreen(origin, scale());
+  return RectOf(place, corner.left, corner.top);
+}
+
+void FormWindow::FollowDpi(int dpi) {
+  const DisplayScale scale = ScaleFor(dpi, WorkArea(window_), PixelWidth(), PixelHeight());
+  if (scale == this->scale()) return;
+  RECT was;
+  GetWindowRect(window_, &was);
+  canvas().Rescale(scale);
+  TakeScale();
+  const PixelRect size = OnScreen(PixelRect{0, 0, PixelWidth(), PixelHeight()}, scale);
+  const Rect place =
+      Centred(size.width, size.height, Rect{was.left, was.top, was.right, was.bottom});
+  SetWindowPos(window_, nullptr, place.left, place.top, size.width, size.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (shape()) ShowShape(*shape());
+  for (const auto& [control, widget] : widgets_) widget->Place(PlaceOf(control));
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void FormWindow::TakeScale() {
+  input().setLimits(ClickLimitsAt(scale()));
+  pictures_.LoadHand(design(), scale());
+  cursor_ = CursorOf(shown_);
 }
 
 FileListWidget& FormWindow::list(int control) const {
@@ -135,10 +172,26 @@ PictureBoxWidget* FormWindow::PanelWindow(HWND window) const {
 
 // ---- What the shared rules ask of the window ----
 
+void FormWindow::ShowShape(const RoundShape& shape) {
+  // The system's own rounded region, its corners as large as the scale.
+  const DisplayScale s = scale();
+  auto edge = [&](int32_t pixel) {
+    return static_cast<int>(std::clamp<int64_t>(s.ToScreen(pixel), INT32_MIN, INT32_MAX));
+  };
+  HRGN region =
+      CreateRoundRectRgn(edge(shape.left), edge(shape.top), edge(shape.right), edge(shape.bottom),
+                         s.Scaled(shape.ellipseWidth), s.Scaled(shape.ellipseHeight));
+  if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
+}
+
+HCURSOR FormWindow::CursorOf(Cursor cursor) const {
+  if (cursor == Cursor::kHand && pictures_.hand()) return pictures_.hand();
+  return LoadCursorW(nullptr, cursor == Cursor::kSizeAll ? IDC_SIZEALL : IDC_ARROW);
+}
+
 void FormWindow::ShowCursor(Cursor cursor) {
-  const wchar_t* shape = cursor == Cursor::kSizeAll ? IDC_SIZEALL : IDC_ARROW;
-  cursor_ =
-      cursor == Cursor::kHand && pictures_.hand() ? pictures_.hand() : LoadCursorW(nullptr, shape);
+  shown_ = cursor;
+  cursor_ = CursorOf(cursor);
   SetCursor(cursor_);
 }
 
@@ -169,8 +222,7 @@ void FormWindow::ShowControl(int control, bool visible) {
 
 void FormWindow::RepaintControl(int control) {
   const int container = layout()[control].container;
-  const PixelRect origin = container == kBackground ? PixelRect{} : layout()[container].rect;
-  const RECT rect = RectOf(layout()[control].rect, origin.left, origin.top);
+  const RECT rect = PlaceOf(control);
   InvalidateRect(container == kBackground ? window_ : widget(container), &rect, FALSE);
 }
 
@@ -187,6 +239,8 @@ int FormWindow::SelectedRow(int control) const { return list(control).SelectedRo
 void FormWindow::SelectRow(int control, int row) { list(control).SelectRow(row); }
 int FormWindow::RowsPerPage(int control) const { return list(control).RowsPerPage(); }
 
-int FormWindow::RowAt(int control, float x, float y) const { return list(control).RowAt(x, y); }
+int FormWindow::RowAt(int control, float x, float y) const {
+  return list(control).RowAt(scale().ScreenPixelAt(x), scale().ScreenPixelAt(y));
+}
 
 }  // namespace host::win32

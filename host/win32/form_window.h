@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "host/design.h"
+#include "host/display_scale.h"
 #include "host/form_core.h"
 #include "host/win32/accessibility_bridge.h"
 #include "host/win32/controls.h"
@@ -19,7 +20,8 @@ namespace host::win32 {
 
 class FormWindow final : private NativeWindow, public FormCore {
  public:
-  explicit FormWindow(const FormDesign& design);
+  // Shown `scale` times larger than the design's pixels.
+  explicit FormWindow(const FormDesign& design, DisplayScale scale = {});
   ~FormWindow();
 
   void ShowCentred();
@@ -38,11 +40,17 @@ class FormWindow final : private NativeWindow, public FormCore {
   HWND window() const { return window_; }
   // The system window of a windowed control, or null.
   HWND widget(int control) const;
+  // Where a control lies on the screen, in its container's screen pixels.
+  RECT PlaceOf(int control) const;
+  // The window shown at the scale `dpi` asks for: its new size centred where
+  // it stood, everything in it drawn again.
+  void FollowDpi(int dpi);
   // The window procedure's work, for the form, its panel and its list.
   LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   // NativeWindow
+  void ShowShape(const RoundShape& shape) override;
   void ShowCursor(Cursor cursor) override;
   void ShowImage() override;
   void ShowControl(int control, bool visible) override;
@@ -63,6 +71,9 @@ class FormWindow final : private NativeWindow, public FormCore {
   // The picture with its labels and, over them, the focus ring.
   void PaintForm(HDC dc);
   void Mouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // What depends on the scale, for the scale the canvas holds now.
+  void TakeScale();
+  HCURSOR CursorOf(Cursor cursor) const;
   LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
   HWND window_ = nullptr;
@@ -70,6 +81,7 @@ class FormWindow final : private NativeWindow, public FormCore {
   std::map<int, std::unique_ptr<Widget>> widgets_;
   HCURSOR cursor_;
   std::unique_ptr<AccessibilityBridge> accessibility_;  // for screen readers
+  Cursor shown_ = Cursor::kArrow;
 };
 
 // A message for one of the form's windows, handled without letting any

@@ -14,33 +14,29 @@ UINT AlignmentOf(const ControlDesign& design) {
   return side | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
 }
 
-void PaintLabel(HDC dc, const FormWindow& form, int control, const PixelRect& origin) {
+void PaintLabel(HDC dc, const FormWindow& form, int control) {
   const ControlDesign& design = form.layout().design(control);
-  RECT rect = RectOf(form.layout()[control].rect, origin.left, origin.top);
+  RECT rect = form.PlaceOf(control);
   if (design.backStyle == 1) FillWith(dc, rect, design.backColor);
-  if (design.borderStyle == 1) {
-    FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&rect, -1, -1);
-  }
+  if (design.borderStyle == 1) FrameInside(dc, rect, form.scale());
   const std::string caption = form.Caption(control);
   if (caption.empty()) return;
-  HFONT font = FontOf(design);
+  HFONT font = FontOf(design, form.scale());
   HGDIOBJ old = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(design.foreColor));
   DrawTextW(dc, Wide(caption).c_str(), -1, &rect, AlignmentOf(design));
   SelectObject(dc, old);
-  if (design.font) DeleteObject(font);
+  DeleteObject(font);
 }
 
 }  // namespace
 
 void PaintLabels(HDC dc, const FormWindow& form, int container) {
   const Layout& layout = form.layout();
-  const PixelRect origin = container == kBackground ? PixelRect{} : layout[container].rect;
   for (int control : layout.Stacked(container))
     if (layout.design(control).type == ControlType::Label && layout[control].visible)
-      PaintLabel(dc, form, control, origin);
+      PaintLabel(dc, form, control);
 }
 
 }  // namespace host::win32

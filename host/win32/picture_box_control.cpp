@@ -8,6 +8,11 @@ Widget::~Widget() {
   if (window_) DestroyWindow(window_);
 }
 
+void Widget::Place(const RECT& place) {
+  MoveWindow(window_, place.left, place.top, place.right - place.left, place.bottom - place.top,
+             FALSE);
+}
+
 PictureBoxWidget::PictureBoxWidget(FormWindow& form, int control, HWND parent, const RECT& place)
     : form_(form), control_(control) {
   const bool visible = form.layout()[control].visible;
@@ -22,7 +27,7 @@ void PictureBoxWidget::Paint(HDC dc) const {
   RECT rect;
   GetClientRect(window_, &rect);
   FillWith(dc, rect, design.backColor);
-  if (design.borderStyle) FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  if (design.borderStyle) FrameInside(dc, rect, form_.scale());
   PaintLabels(dc, form_, control_);
 }
 

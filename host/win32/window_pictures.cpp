@@ -46,9 +46,11 @@ WindowPictures::~WindowPictures() {
   if (hand_) DestroyCursor(hand_);
 }
 
-void WindowPictures::LoadHand(const FormDesign& design) {
-  if (const std::optional<CursorPicture> cursor = HandOf(design))
-    hand_ = IconOf(cursor->image, false, cursor->hotX, cursor->hotY);
+void WindowPictures::LoadHand(const FormDesign& design, DisplayScale scale) {
+  const std::optional<CursorPicture> cursor = HandOf(design, scale);
+  if (!cursor) return;
+  if (hand_) DestroyCursor(hand_);
+  hand_ = IconOf(cursor->image, false, cursor->hotX, cursor->hotY);
 }
 
 void WindowPictures::SetIcons(const FormDesign& design, HWND window) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "host/design.h"
+#include "host/display_scale.h"
 
 namespace host::win32 {
 
@@ -15,8 +16,9 @@ class WindowPictures {
   WindowPictures(const WindowPictures&) = delete;
   WindowPictures& operator=(const WindowPictures&) = delete;
 
-  // The hand of the hot areas; a damaged one raises the run time's error.
-  void LoadHand(const FormDesign& design);
+  // The hand of the hot areas at `scale`, in place of any before; a damaged
+  // one raises the run time's error.
+  void LoadHand(const FormDesign& design, DisplayScale scale);
   // The icons, large and small, given to `window`. They cost milliseconds
   // that the first sight of the window need not wait for.
   void SetIcons(const FormDesign& design, HWND window);

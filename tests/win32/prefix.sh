@@ -5,6 +5,8 @@
 #                          that holds nothing, as an empty disc
 #   prefix.sh idle DIR     waits until its wineserver has ended
 #   prefix.sh remove DIR   stops its wineserver and deletes it
+#   prefix.sh dpi DIR N COMMAND...   runs COMMAND once the prefix's desktop
+#                          asks for N dots per inch
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX="$2"
@@ -26,6 +28,14 @@ case "$1" in
     ;;
   idle)
     "$here/wine" wineserver -w
+    ;;
+  dpi)
+    "$here/wine" wineserver -w
+    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+      "$here/wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null
+    done
+    shift 3
+    exec "$@"
     ;;
   remove)
     "$here/wine" wineserver -k 2>/dev/null || true
