@@ -12,9 +12,6 @@
 
 namespace app {
 
-// The maker's web page. Its real address is not known to us.
-constexpr std::string_view kMakerWebAddress = "https://quorrel.example/";
-
 // A document or media folder the menu opens beside the program.
 struct DiscEntry {
   std::string name;

@@ -103,7 +103,28 @@ std::array<host::ControlDesign, kControlCount> MakeControls() {
   }};
 }
 
+using host::accessibility::Role;
+
+constexpr std::array<host::EntryDesign, kEntryCount> kEntries = {{
+    {names::kPartsButtons, 0, "первая серия", Role::PushButton},
+    {names::kPartsButtons, 1, "вторая серия", Role::PushButton},
+    {names::kPartsButtons, 2, "третья серия", Role::PushButton},
+    {names::kPartsButtons, 3, "четвертая серия", Role::PushButton},
+    {names::kPartsButtons, 4, "пятая серия", Role::PushButton},
+    {names::kAnonsButtons, 5, "анонс фильма", Role::PushButton},
+    {names::kListsButtons, 0, "музыка mp3", Role::PushButton},
+    {names::kListsButtons, 1, "музыка midi", Role::PushButton},
+    {names::kListsButtons, 2, "аудио приколы", Role::PushButton},
+    {names::kListsButtons, 3, "видео клипы", Role::PushButton},
+    // The panel's list, named by its title; it follows the entry that shows it.
+    {names::kList1, {}, {}, Role::List, {}, names::kLabel1},
+    {names::kQuorrelButtons, {}, kMakerName, Role::Link, kMakerWebAddress},
+    {names::kCloseButton, {}, "Закрыть", Role::PushButton},
+}};
+
 }  // namespace
+
+const std::array<host::EntryDesign, kEntryCount>& Form1Entries() { return kEntries; }
 
 const std::array<host::ControlDesign, kControlCount>& Form1Controls() {
   static const auto controls = MakeControls();
@@ -125,6 +146,7 @@ host::FormDesign Form1Design() {
       .linkTopic = "Form1",
       .scaleMode = host::scale::kTwips,
       .controls = Form1Controls(),
+      .entries = kEntries,
   };
 }
 

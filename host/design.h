@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "host/accessibility.h"
 #include "host/host.h"
 
 namespace host {
@@ -56,6 +57,17 @@ struct ControlDesign {
   std::optional<FontDesign> font = std::nullopt;
 };
 
+// An entry of the window as the keyboard and a screen reader meet it: the
+// control it is, and what a reader is told of it.
+struct EntryDesign {
+  std::string_view control;
+  std::optional<int16_t> index;
+  std::string_view name;  // the text painted on the entry
+  accessibility::Role role;
+  std::string_view value = {};       // a link's address
+  std::string_view labelledBy = {};  // a label whose caption names it instead
+};
+
 struct FormDesign {
   std::string_view name;
   std::string_view caption;
@@ -69,6 +81,7 @@ struct FormDesign {
   std::string_view linkTopic;
   int16_t scaleMode;
   std::span<const ControlDesign> controls;
+  std::span<const EntryDesign> entries;  // in the order a reader meets them
 };
 
 }  // namespace host

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/accessibility.h"
 #include "host/canvas.h"
 #include "host/controls.h"
 #include "host/design.h"
@@ -18,7 +19,7 @@
 
 namespace host {
 
-class FormCore : public Form {
+class FormCore : public Form, public accessibility::Window {
  public:
   // Lays out the design and draws its picture, shown at `scale`. A damaged
   // picture raises err::kInvalidPicture.
@@ -59,10 +60,19 @@ class FormCore : public Form {
   const Canvas& canvas() const { return canvas_; }
   Canvas& canvas() { return canvas_; }
   FormInput& input() { return input_; }
+  const FormInput& input() const { return input_; }
   NativeWindow& native() { return native_; }
   // The window's size in its program pixels.
   int PixelWidth() const { return canvas_.image().width(); }
   int PixelHeight() const { return canvas_.image().height(); }
+  // accessibility::Window (form_focus.cpp): the entries in reading order.
+  std::string Title() const override;
+  std::vector<accessibility::Entry> Entries() const override;
+  std::optional<size_t> FocusedEntry() const override;
+  bool Active() const override;
+  void Focus(size_t entry) override;
+  void DoDefaultAction(size_t entry) override;
+
   // What a control shows: a label's caption, a list's names.
   std::string Caption(int control) const;
   const std::vector<std::string>& Rows(int control) const;

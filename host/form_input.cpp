@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "host/delivery.h"
 #include "host/form_core.h"
@@ -16,6 +17,8 @@ bool Is(const Layout& layout, int control, ControlType type) {
 }
 
 }  // namespace
+
+FormInput::FormInput(FormCore& form) : form_(form), focus_(form.design().entries) {}
 
 void FormInput::Press(int16_t button, int16_t shift, float x, float y, uint32_t time) {
   Moved(x, y);
@@ -75,10 +78,7 @@ void FormInput::Release(int16_t button, int16_t shift, float x, float y, int16_t
   FormEvents* events = form_.events();
   if (owner == kBackground && events)
     Deliver([&] { events->MouseUp(button, shift, TwipsFrom(x), TwipsFrom(y)); });
-  if (click && events) {
-    const ControlDesign& label = layout.design(owner);
-    Deliver([&] { events->Click(label.name, label.index); });
-  }
+  if (click) DeliverClick(owner);
   UpdateCursor();
 }
 
@@ -136,6 +136,8 @@ void FormInput::KeyDown(int16_t code, int16_t shift) {
   FormEvents* events = form_.events();
   // The window sees a key before the control that has the keyboard.
   if (form_.design().keyPreview && events) Deliver([&] { events->KeyDown(code, shift); });
+  focusKeyTyped_ = FocusKey(code, shift, repeat);
+  if (focusKeyTyped_) return;
   const int list = ListWithKeyboard();  // Esc may have hidden it
   if (list == kBackground) return;
   if (code == key::kEnter) {
@@ -151,6 +153,9 @@ void FormInput::KeyDown(int16_t code, int16_t shift) {
 void FormInput::KeyUp(int16_t code) { std::erase(keysDown_, code); }
 
 void FormInput::Typed(std::string_view text) {
+  // The character of a key the focus took (Space) is no letter for the list
+  // that the key may just have shown.
+  if (std::exchange(focusKeyTyped_, false)) return;
   if (text.empty() || static_cast<unsigned char>(text[0]) < 0x20 || text[0] == 0x7F) return;
   const int list = ListWithKeyboard();
   if (list == kBackground) return;
@@ -170,6 +175,14 @@ int FormInput::ListWithKeyboard() const {
 void FormInput::TakeKeyboard(int control) {
   keyboard_ = control;
   form_.native().TakeKeyboard(control);
+  const Layout& layout = form_.layout();
+  if (control == kBackground) return;
+  const ControlDesign& design = layout.design(control);
+  if (const std::optional<size_t> entry = focus_.EntryOf(design.name, design.index);
+      entry && entry != focus_.focused()) {
+    focus_.FocusOn(*entry);
+    FocusMoved();
+  }
 }
 
 void FormInput::setFormPointer(int32_t pointer) {
@@ -179,6 +192,10 @@ void FormInput::setFormPointer(int32_t pointer) {
 
 void FormInput::ContainerShown(int container, bool shown) {
   const Layout& layout = form_.layout();
+  const std::optional<size_t> focused = focus_.focused();
+  shown ? focus_.PanelShown() : focus_.PanelHidden();
+  if (listener_) listener_->EntriesChanged();
+  if (focus_.focused() != focused) FocusMoved();
   if (shown) {
     // Down and Enter need no click first.
     for (int control : layout.Stacked(container))

@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "host/accessibility.h"
 #include "host/double_clicks.h"
+#include "host/focus_rules.h"
 #include "host/layout.h"
 #include "host/pointer_rules.h"
 
@@ -20,7 +22,7 @@ class FormCore;
 
 class FormInput {
  public:
-  explicit FormInput(FormCore& form) : form_(form) {}
+  explicit FormInput(FormCore& form);
 
   // The system's double-click time and distance.
   void setLimits(const ClickLimits& limits) { limits_ = limits; }
@@ -56,12 +58,44 @@ class FormInput {
   // A container shown or hidden: its list takes the keyboard, or gives it up.
   void ContainerShown(int container, bool shown);
 
+  // The keyboard's focus among the design's entries (form_focus.cpp): where
+  // Tab, Shift+Tab and the arrows move it and Enter and Space click, and
+  // where a screen reader finds it.
+  const FocusRules& focus() const { return focus_; }
+  // The entries the keyboard reaches now, as numbers of the design's table.
+  std::vector<size_t> FocusOrder() const;
+  void FocusEntry(size_t entry);
+  // What a click on the entry does, through the same delivery; none for the list.
+  void ClickEntry(size_t entry);
+  // The hot area the focus ring goes round, once the keyboard was used, and
+  // the ring's boxes for a host to fill over its picture, in the window's
+  // screen pixels (none without).
+  std::optional<PixelRect> FocusRingArea() const;
+  std::vector<RingBox> FocusRingBoxes() const;
+  // Told when the focus moves, when entries come and go and when the window
+  // gains or loses the keyboard.
+  void setListener(accessibility::Listener* listener) { listener_ = listener; }
+  void ActiveChanged() {
+    if (listener_) listener_->ActiveChanged();
+  }
+
  private:
   void PressOnList(int list, int16_t button, float x, float y, uint32_t time);
   int ListWithKeyboard() const;
   void TakeKeyboard(int control);
   void UpdateCursor();
   void EndPress();
+  // Tab, Shift+Tab, the arrows off the list, Enter and Space on an entry;
+  // false for any other key.
+  bool FocusKey(int16_t code, int16_t shift, bool repeat);
+  void StepFocus(bool forward);
+  // The keyboard to the list when the focus is on it, else to the window.
+  void KeyboardToFocus();
+  void DeliverClick(int label);
+  void FocusMoved();
+  // The control of a table entry, or kBackground.
+  int ControlOf(size_t entry) const;
+  bool PanelShown() const;
 
   FormCore& form_;
   ClickLimits limits_;
@@ -80,6 +114,9 @@ class FormInput {
   std::optional<Cursor> cursor_;
   int keyboard_ = kBackground;
   std::vector<int16_t> keysDown_;
+  bool focusKeyTyped_ = false;  // the last key was the focus's
+  FocusRules focus_;
+  accessibility::Listener* listener_ = nullptr;
 };
 
 }  // namespace host

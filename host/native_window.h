@@ -30,6 +30,8 @@ class NativeWindow {
   virtual void RepaintControl(int control) = 0;
   // The keyboard to a control, or to the window itself (kBackground).
   virtual void TakeKeyboard(int control) = 0;
+  // Whether the window has the keyboard now, of all the desktop's windows.
+  virtual bool Active() const = 0;
   // The press being reported, for the control's own widget: its scroll bar.
   virtual void PassPress(int control) = 0;
 

@@ -294,6 +294,7 @@ class HostWindow : public host::NativeWindow, public host::FormCore {
   void ShowControl(int control, bool visible) override;
   void RepaintControl(int control) override { log_.push_back(Call("Repaint", NameOf(control))); }
   void TakeKeyboard(int control) override { log_.push_back(Call("Keyboard", NameOf(control))); }
+  bool Active() const override { return true; }
   void PassPress(int control) override { log_.push_back(Call("PassPress", NameOf(control))); }
   void ShowRows(int control, const std::vector<std::string>& names) override;
   int SelectedRow(int) const override { return selected; }

@@ -153,6 +153,27 @@ TEST_F(Form1Test, TheDiscEntriesAreWhatTheHotAreasOpen) {
   EXPECT_THAT(listed, ::testing::UnorderedElementsAreArray(opened));
 }
 
+// Every hot area, and the list, is met once in reading order, by a name of its
+// own or its label's; the rest of the window is not.
+TEST(Form1Design, EachHotAreaAndTheListIsOneNamedEntry) {
+  using host::accessibility::Role;
+  std::vector<std::string> entries, names, hotAreas;
+  for (const host::EntryDesign& entry : app::Form1Entries()) {
+    entries.push_back(std::string(entry.control) + std::to_string(entry.index.value_or(-1)));
+    names.push_back(std::string(entry.labelledBy.empty() ? entry.name : entry.labelledBy));
+    EXPECT_EQ(entry.role == Role::Link, !entry.value.empty()) << entry.control;
+  }
+  for (const host::ControlDesign& control : app::Form1Controls())
+    if ((control.type == host::ControlType::Label && control.container.empty()) ||
+        control.type == host::ControlType::FileListBox)
+      hotAreas.push_back(std::string(control.name) + std::to_string(control.index.value_or(-1)));
+  EXPECT_THAT(entries, ::testing::UnorderedElementsAreArray(hotAreas));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+  EXPECT_EQ(entries.front(), "PartsButtons0");
+  EXPECT_EQ(entries.back(), "CloseButton-1");
+}
+
 TEST_F(Form1Test, EscHidesThePanelAndOtherKeysAndControlsDoNothing) {
   for (int16_t key : {13, 65, 0, 27 + 256}) form.KeyDown(key, 0);
   form.Click("Label1", std::nullopt);

@@ -7,6 +7,7 @@
 // picture does.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -427,6 +428,69 @@ TEST_F(Win32HostTest, OneMenuPerFolderAndADamagedPictureEndsTheProgramAfterItsMe
   EXPECT_EQ(messages[0].owner, form->window());
   EXPECT_EQ(messages[0].text.substr(0, 22), L"Ошибка выполнения 481:");
   EXPECT_EQ(exitStatus, 1);
+}
+
+// The menu's own window as a screen reader in this process reads it (Wine 8
+// hands no accessible object to another process): the entries of the
+// design's table, Tab heard as focus moving, the ring on the screen, and the
+// default action clicking through the shared rules.
+std::vector<LONG> focusEvents;
+void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) focusEvents.push_back(child);
+}
+
+TEST_F(Win32HostTest, AScreenReaderReadsTheEntriesHearsTabAndClicksByTheDefaultAction) {
+  const LRESULT answer = SendMessageW(form->window(), WM_GETOBJECT, 0, OBJID_CLIENT);
+  void* object = nullptr;
+  ASSERT_EQ(ObjectFromLresult(answer, __uuidof(IAccessible), 0, &object), S_OK);
+  auto* client = static_cast<IAccessible*>(object);
+  auto child = [](LONG id) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+  };
+  LONG count = 0;
+  ASSERT_EQ(client->get_accChildCount(&count), S_OK);
+  std::vector<std::string> described;
+  for (LONG id = 1; id <= count; ++id) {
+    BSTR name = nullptr;
+    VARIANT role;
+    client->get_accName(child(id), &name);
+    client->get_accRole(child(id), &role);
+    described.push_back(host::win32::Narrow(name) + (role.lVal == ROLE_SYSTEM_LINK ? " link" : ""));
+    SysFreeString(name);
+  }
+  EXPECT_THAT(described,
+              ElementsAre("первая серия", "вторая серия", "третья серия", "четвертая серия",
+                          "пятая серия", "анонс фильма", "музыка mp3", "музыка midi",
+                          "аудио приколы", "видео клипы", "Quorrel link", "Закрыть"));
+  POINT origin{0, 0};
+  ClientToScreen(form->window(), &origin);
+  LONG left, top, width, height;
+  ASSERT_EQ(client->accLocation(&left, &top, &width, &height, child(1)), S_OK);
+  EXPECT_THAT((std::vector{left, top, width, height}),
+              ElementsAre(origin.x + 454, origin.y + 32, 164, 30));
+
+  SetForegroundWindow(form->window());
+  SetFocus(form->window());
+  Pump(100);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocus,
+                                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  focusEvents.clear();
+  Keys({{WM_KEYDOWN, VK_TAB}, {WM_KEYUP, VK_TAB}, {WM_KEYDOWN, VK_TAB}, {WM_KEYUP, VK_TAB}});
+  Pump(100);
+  UnhookWinEvent(hook);
+  EXPECT_THAT(focusEvents, ElementsAre(1, 2));
+  HDC dc = GetDC(form->window());
+  EXPECT_EQ(GetPixel(dc, 451 - 1, 63 + 15), RGB(255, 214, 0));  // the ring, left of the second
+  ReleaseDC(form->window(), dc);
+
+  events.lines.clear();
+  ASSERT_EQ(client->accDoDefaultAction(child(1)), S_OK);
+  Pump(100);
+  EXPECT_THAT(events.lines, ElementsAre("Click PartsButtons 0"));
+  client->Release();
 }
 
 // ---- On a desktop that asks for a larger scale ----

@@ -1,5 +1,6 @@
-// Prints the window's size and its hot areas in pixels as JSON, so that the
-// drawing program paints each menu entry where the design puts its hot area.
+// Prints the window's size and its hot areas in pixels as JSON, each with the
+// name a screen reader is told, so that the drawing program paints each menu
+// entry where the design puts its hot area, and with the same words.
 #include <iostream>
 #include <string>
 
@@ -18,9 +19,17 @@ std::string IndexJson(const host::ControlDesign& control) {
   return control.index ? std::to_string(*control.index) : "null";
 }
 
+// What a screen reader calls the control; the entries' names need no escapes.
+std::string_view CaptionOf(const host::ControlDesign& control) {
+  for (const host::EntryDesign& entry : app::Form1Entries())
+    if (entry.control == control.name && entry.index == control.index) return entry.name;
+  return {};
+}
+
 void PrintHotArea(const host::ControlDesign& control) {
   const host::TwipsRect& r = control.rect;
   std::cout << "{\"name\": \"" << control.name << "\", \"index\": " << IndexJson(control)
+            << ", \"caption\": \"" << CaptionOf(control) << "\""
             << ", \"left\": " << r.left / kTwipsPerPixel << ", \"top\": " << r.top / kTwipsPerPixel
             << ", \"width\": " << r.width / kTwipsPerPixel
             << ", \"height\": " << r.height / kTwipsPerPixel << "}";

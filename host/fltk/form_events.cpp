@@ -43,8 +43,16 @@ int FormWindow::handle(int event) {
     case FL_LEAVE:
       rules.Leave();
       break;
+    case FL_FOCUS:
+      // The window takes FLTK's focus itself when no widget of it does, so
+      // that screen readers hear it active from now on.
+      Fl_Double_Window::handle(event);
+      if (!Active()) Fl::focus(this);
+      rules.ActiveChanged();
+      return 1;
     case FL_UNFOCUS:
       rules.KeyboardLost();
+      rules.ActiveChanged();
       break;
     default:
       break;
@@ -58,6 +66,10 @@ void FormWindow::Key(int event) {
   if (event == FL_KEYUP) {
     rules.KeyUp(code);
     return;
+  }
+  if (!Active()) {  // the keyboard came without a word of it: focus following the pointer
+    Fl::focus(this);
+    rules.ActiveChanged();
   }
   Deliver([&] {
     rules.KeyDown(code, ShiftState());

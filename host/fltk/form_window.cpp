@@ -1,6 +1,7 @@
 #include "host/fltk/form_window.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
 #include <string>
 
@@ -31,7 +32,10 @@ FormWindow::FormWindow(const FormDesign& design, int32_t handle, DisplayScale sc
   widgets_ = BuildControls(*this);
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow() {
+  Fl::remove_timeout(StartAccessibility, this);
+  input().setListener(nullptr);
+}
 
 void FormWindow::ShowCentred() {
   const bool centred = design().startUpPosition == 2;
@@ -115,6 +119,11 @@ void FormWindow::TakeKeyboard(int control) {
     Fl::focus(this);
 }
 
+bool FormWindow::Active() const {
+  const Fl_Widget* focus = Fl::focus();
+  return focus && focus->top_window() == this;
+}
+
 void FormWindow::PassPress(int control) {
   if (!list(control).PassPress()) return;
   // The widget's part takes what follows of the press from the window.
@@ -145,18 +154,36 @@ void FormWindow::flush() {
   // Enlarged, the first image goes straight onto the still empty window, so
   // nothing flickers; the back buffer, costly to fill at that size, comes
   // with the next repaint.
-  const bool direct = scale() != DisplayScale() && !painted_;
+  const bool first = !painted_;
+  const bool direct = scale() != DisplayScale() && first;
   painted_ = true;
   if (direct)
     Fl_Window::flush();
   else
     Fl_Double_Window::flush();
+  if (first) Fl::add_timeout(0.0, StartAccessibility, this);
+}
+
+void FormWindow::StartAccessibility(void* self) {
+  auto* form = static_cast<FormWindow*>(self);
+  form->accessibility_ = AccessibilityBridge::Start(*form, *form);
+  form->input().setListener(form->accessibility_.get());
 }
 
 void FormWindow::draw() {
   PaintImage(canvas().Shown());
   PaintLabels(*this, kBackground);
+  PaintFocusRing();
   draw_children();
+}
+
+// Over the picture, never into the program's image.
+void FormWindow::PaintFocusRing() const {
+  for (const RingBox& box : input().FocusRingBoxes()) {
+    fl_color(box.colour.r, box.colour.g, box.colour.b);
+    fl_rectf(box.rect.left, box.rect.top, box.rect.right - box.rect.left,
+             box.rect.bottom - box.rect.top);
+  }
 }
 
 }  // namespace host::fltk

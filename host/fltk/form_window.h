@@ -6,8 +6,10 @@
 #include <FL/Fl_Double_Window.H>
 
 #include <map>
+#include <memory>
 
 #include "host/design.h"
+#include "host/fltk/accessibility_bridge.h"
 #include "host/fltk/canvas.h"
 #include "host/fltk/controls.h"
 #include "host/fltk/window_pictures.h"
@@ -55,6 +57,7 @@ class FormWindow final : public Fl_Double_Window, private NativeWindow, public F
   void ShowControl(int control, bool visible) override;
   void RepaintControl(int control) override;
   void TakeKeyboard(int control) override;
+  bool Active() const override;
   void PassPress(int control) override;
   void ShowRows(int control, const std::vector<std::string>& names) override;
   int SelectedRow(int control) const override;
@@ -63,6 +66,9 @@ class FormWindow final : public Fl_Double_Window, private NativeWindow, public F
   int RowAt(int control, float x, float y) const override;
 
   void draw() override;
+  void PaintFocusRing() const;
+  // Screen readers' bridge, when their bus runs: after the first picture.
+  static void StartAccessibility(void* form);
   FileListWidget& list(int control) const;
   // The pointer relative to the window, in its program pixels.
   float PointerX() const;
@@ -74,6 +80,7 @@ class FormWindow final : public Fl_Double_Window, private NativeWindow, public F
   std::map<int, Fl_Widget*> widgets_;  // the windowed controls
   Fl_Widget* widgetPushed_ = nullptr;  // a widget's own part, pressed: the scroll bar
   bool painted_ = false;               // the window has shown its image once
+  std::unique_ptr<AccessibilityBridge> accessibility_;
 };
 
 }  // namespace host::fltk

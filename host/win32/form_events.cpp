@@ -21,6 +21,9 @@ POINT FormPoint(HWND form, HWND window, LPARAM lParam) {
 }  // namespace
 
 LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (window == window_ && accessibility_)
+    if (const std::optional<LRESULT> answer = accessibility_->Answer(message, wParam, lParam))
+      return *answer;
   switch (message) {
     case WM_PAINT:
       if (ListWindow(window)) break;  // the list box paints itself
@@ -57,6 +60,7 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       break;  // Alt+F4 and the other system keys keep their meaning
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) input().KeyboardLost();
+      input().ActiveChanged();
       break;
     case WM_CTLCOLORLISTBOX:
       if (FileListWidget* list = ListWindow(reinterpret_cast<HWND>(lParam)))
@@ -106,8 +110,7 @@ void FormWindow::Paint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   if (window == window_) {
     canvas().Repaint();
-    PaintImage(dc, canvas().Shown());
-    PaintLabels(dc, *this, kBackground);
+    PaintForm(dc);
   } else if (const PictureBoxWidget* panel = PanelWindow(window)) {
     panel->Paint(dc);
   }

@@ -71,9 +71,16 @@ FormWindow::FormWindow(const FormDesign& design, DisplayScale scale)
     DestroyWindow(window_);
     throw;
   }
+  accessibility_ = std::make_unique<AccessibilityBridge>(window_, *this);
+  for (const EntryDesign& entry : design.entries)
+    if (entry.role == accessibility::Role::List)
+      accessibility_->setListWindow(widget(layout().Find(entry.control, entry.index)));
+  input().setListener(accessibility_.get());
 }
 
 FormWindow::~FormWindow() {
+  input().setListener(nullptr);
+  accessibility_.reset();
   widgets_.clear();
   DestroyWindow(window_);
 }
@@ -193,9 +200,20 @@ void FormWindow::ShowCursor(Cursor cursor) {
 void FormWindow::ShowImage() {
   if (!IsWindowVisible(window_)) return;
   HDC dc = GetDC(window_);
+  PaintForm(dc);
+  ReleaseDC(window_, dc);
+}
+
+// Over the picture, never into the program's image.
+void FormWindow::PaintForm(HDC dc) {
   PaintImage(dc, canvas().Shown());
   PaintLabels(dc, *this, kBackground);
-  ReleaseDC(window_, dc);
+  for (const RingBox& box : input().FocusRingBoxes()) {
+    HBRUSH brush = CreateSolidBrush(RGB(box.colour.r, box.colour.g, box.colour.b));
+    const RECT rect{box.rect.left, box.rect.top, box.rect.right, box.rect.bottom};
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+  }
 }
 
 void FormWindow::ShowControl(int control, bool visible) {

@@ -12,6 +12,7 @@
 #include "host/design.h"
 #include "host/display_scale.h"
 #include "host/form_core.h"
+#include "host/win32/accessibility_bridge.h"
 #include "host/win32/controls.h"
 #include "host/win32/window_pictures.h"
 
@@ -55,6 +56,7 @@ class FormWindow final : private NativeWindow, public FormCore {
   void ShowControl(int control, bool visible) override;
   void RepaintControl(int control) override;
   void TakeKeyboard(int control) override;
+  bool Active() const override { return GetActiveWindow() == window_; }
   void PassPress(int) override {}  // a list box's scroll bar takes its own presses
   void ShowRows(int control, const std::vector<std::string>& names) override;
   int SelectedRow(int control) const override;
@@ -66,6 +68,8 @@ class FormWindow final : private NativeWindow, public FormCore {
   FileListWidget* ListWindow(HWND window) const;
   PictureBoxWidget* PanelWindow(HWND window) const;
   void Paint(HWND window);
+  // The picture with its labels and, over them, the focus ring.
+  void PaintForm(HDC dc);
   void Mouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // What depends on the scale, for the scale the canvas holds now.
   void TakeScale();
@@ -76,6 +80,7 @@ class FormWindow final : private NativeWindow, public FormCore {
   WindowPictures pictures_;
   std::map<int, std::unique_ptr<Widget>> widgets_;
   HCURSOR cursor_;
+  std::unique_ptr<AccessibilityBridge> accessibility_;  // for screen readers
   Cursor shown_ = Cursor::kArrow;
 };
 

@@ -9,6 +9,7 @@ set(E2E_CASES
   "frame           WITH_DISPLAY"
   "drag            WITH_DISPLAY"
   "names           WITH_DISPLAY"
+  "keyboard        WITH_DISPLAY"
   "readonly        WITH_DISPLAY"
   "second_start    WITH_DISPLAY"
   "desktop         WITH_DISPLAY"

@@ -15,7 +15,7 @@ start_menu
 click_at 97 187         # the panel
 click_at 240 72         # a row
 double_click_at 240 90  # another, opened
-xdotool key Down Up Home End Tab space a Return
+xdotool key Down Up Home End Return Tab space a Return  # a file opened, then the keyboard's way
 sleep 0.3
 xdotool mousemove "$((WIN_X + 300))" "$((WIN_Y + 200))" sleep 1.5  # long enough for a tooltip
 xdotool key Escape

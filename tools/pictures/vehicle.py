@@ -83,7 +83,7 @@ def maker_name_letters(shape, area):
     """Coverage of the maker's name, centred in its hot area."""
     face = paint.font("title", 30)
     middle = ((area.left + area.right) / 2, (area.top + area.bottom) / 2 + 1)
-    return paint.text_mask(shape[1], shape[0], "Quorrel", face, middle, "mm")
+    return paint.text_mask(shape[1], shape[0], area.caption, face, middle, "mm")
 
 
 def maker_name(canvas, area):
