@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -182,6 +183,44 @@ TEST(ScaledDrawing, ThePictureIsEnlargedSmoothlyBetweenItsPixelsAndExactAtOne) {
     EXPECT_EQ(outside, 0) << quarters;
     // No blocks: most pixels lie between those around them.
     EXPECT_GT(blended, enlarged.width() * enlarged.height() * 3 / 2) << quarters;
+  }
+}
+
+// A window's whole picture, made in parts at once and eight components at a
+// time: each component the exact sum of its four pixels' shares, rounded
+// once, the seam between the parts included.
+TEST(ScaledDrawing, AWholePictureIsEnlargedToTheExactSumOfItsPixelsShares) {
+  constexpr int w = 640, h = 480;
+  std::vector<uint8_t> picture(size_t(w) * h * 4);
+  for (size_t i = 0; i < picture.size(); ++i) picture[i] = uint8_t(i * 2654435761u >> 13);
+  for (int quarters : kQuarters) {
+    const DisplayScale scale = Quarters(quarters);
+    Surface enlarged(w, h, kWhite, scale);
+    enlarged.DrawPicture(w, h, picture.data());
+    // Where a screen pixel's centre falls in the picture: two pixels and the
+    // second's share in 256ths.
+    auto tap = [&](int i, int length) {
+      const double at = (i + 0.5) / scale.factor() - 0.5, first = std::floor(at);
+      const int left = int(first);
+      return std::tuple{std::clamp(left, 0, length - 1), std::clamp(left + 1, 0, length - 1),
+                        int(std::lround((at - first) * 256))};
+    };
+    int wrong = 0;
+    for (int y = 0; y < enlarged.height(); ++y) {
+      const auto [top, bottom, down] = tap(y, h);
+      for (int x = 0; x < enlarged.width(); ++x) {
+        const auto [left, right, across] = tap(x, w);
+        const Rgb at = enlarged.at(x, y);
+        for (int c = 0; c < 3; ++c) {
+          auto p = [&](int px, int py) { return int64_t{picture[(size_t(py) * w + px) * 4 + c]}; };
+          const int64_t sum =
+              (p(left, top) * (256 - across) + p(right, top) * across) * (256 - down) +
+              (p(left, bottom) * (256 - across) + p(right, bottom) * across) * down;
+          wrong += (c == 0 ? at.r : c == 1 ? at.g : at.b) != (sum + 32768) >> 16;
+        }
+      }
+    }
+    EXPECT_EQ(wrong, 0) << quarters;
   }
 }
 
