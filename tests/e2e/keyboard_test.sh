@@ -19,8 +19,11 @@ window_picture() {  # the window's pixels alone, as text
   window_geometry
   convert "$SHOT" -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage rgb:- | md5sum
 }
-panel_shown() { screenshot; test "$(pixel_at 185 300)" = "$PINK"; }
-panel_hidden() { screenshot; test "$(pixel_at 185 300)" != "$PINK"; }
+# What a key sets off is drawn when the menu gets to it: look until it shows.
+panel_on_screen() { screenshot; test "$(pixel_at 185 300)" = "$PINK"; }
+panel_off_screen() { screenshot; test "$(pixel_at 185 300)" != "$PINK"; }
+panel_shown() { eventually panel_on_screen; }
+panel_hidden() { eventually panel_off_screen; }
 
 at_start=$(window_picture)
 point_at 536 47  # over the first episode, then a click on the maker's page
