@@ -161,8 +161,7 @@ void CompareScales(Display* display, const Program& start, int runs) {
   SetDesktopDpi(display, start, kScaleDpis[0]);
   std::printf(
       "\nFirst picture: exec until the picture shows in the middle and near the bottom, by the "
-      "desktop's DPI; median "
-      "of %d runs\n",
+      "desktop's DPI; median of %d runs\n",
       runs);
   const auto& plain = figures[0].pictureMilliseconds;
   for (size_t scale = 0; scale < figures.size(); ++scale) {
