@@ -2,10 +2,14 @@
 
 #include <FL/fl_draw.H>
 #include <FL/x.H>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace host::fltk {
@@ -61,6 +65,71 @@ void PutRgb(const Surface& band, int from, int to) {
   fl_draw_image(rgb.data(), 0, from, width, to - from, 3);
 }
 
+// Memory shared with the server, where a band can go without being copied
+// through the connection: at a large scale that copying costs more than
+// drawing. None where the server cannot reach this program's memory, as
+// over a network.
+class SharedBand {
+ public:
+  static SharedBand* Get() {
+    static SharedBand band;
+    return band.memory_ ? &band : nullptr;
+  }
+
+  // Rows from..to-1 of the band handed to the server and stored by it, so
+  // that the memory is free for the next.
+  bool Put(const Surface& band, int from, int to) {
+    const size_t bytes = static_cast<size_t>(band.width()) * (to - from) * 4;
+    if (bytes > kBytes) return false;
+    XImage* words = XShmCreateImage(fl_display, fl_visual->visual, fl_visual->depth, ZPixmap,
+                                    memory_, &segment_, band.width(), to - from);
+    if (!words) return false;
+    std::memcpy(memory_, band.Row(from), bytes);
+    const int left = static_cast<int>(std::lround(fl_transform_x(0, 0)));
+    const int top = static_cast<int>(std::lround(fl_transform_y(0, 0)));
+    XShmPutImage(fl_display, fl_window, fl_gc, words, 0, 0, left, top + from, band.width(),
+                 to - from, False);
+    XSync(fl_display, False);
+    words->data = nullptr;  // the shared memory's
+    XDestroyImage(words);
+    return true;
+  }
+
+ private:
+  static constexpr size_t kBytes = size_t{kBandPixels} * 4;
+
+  SharedBand() {
+    if (!XShmQueryExtension(fl_display)) return;
+    segment_.shmid = shmget(IPC_PRIVATE, kBytes, IPC_CREAT | 0600);
+    if (segment_.shmid < 0) return;
+    void* memory = shmat(segment_.shmid, nullptr, 0);
+    segment_.shmaddr = static_cast<char*>(memory);
+    segment_.readOnly = True;
+    // Gone as soon as both ends let go of it, the program ending included.
+    if (memory != reinterpret_cast<void*>(-1) && Attach()) memory_ = segment_.shmaddr;
+    shmctl(segment_.shmid, IPC_RMID, nullptr);
+    if (!memory_ && memory != reinterpret_cast<void*>(-1)) shmdt(memory);
+  }
+
+  // Whether the server took the memory: it answers with an error where it
+  // cannot reach it.
+  bool Attach() {
+    static bool refused;
+    refused = false;
+    const auto previous = XSetErrorHandler([](Display*, XErrorEvent*) {
+      refused = true;
+      return 0;
+    });
+    XShmAttach(fl_display, &segment_);
+    XSync(fl_display, False);
+    XSetErrorHandler(previous);
+    return !refused;
+  }
+
+  XShmSegmentInfo segment_{};
+  char* memory_ = nullptr;
+};
+
 }  // namespace
 
 void PaintImage(const Canvas& canvas, int width, int height) {
@@ -68,7 +137,12 @@ void PaintImage(const Canvas& canvas, int width, int height) {
   // Only the rows FLTK repaints now.
   int x, y, w, h;
   fl_clip_box(0, 0, width, height, x, y, w, h);
-  canvas.ShowRows(y, y + h, kBandPixels, takesWords ? PutWords : PutRgb);
+  if (!takesWords) return canvas.ShowRows(y, y + h, kBandPixels, PutRgb);
+  // At scale 1 the image is at hand, and little: it goes through the connection.
+  SharedBand* shared = canvas.scale() != DisplayScale() ? SharedBand::Get() : nullptr;
+  canvas.ShowRows(y, y + h, kBandPixels, [shared](const Surface& band, int from, int to) {
+    if (!shared || !shared->Put(band, from, to)) PutWords(band, from, to);
+  });
 }
 
 }  // namespace host::fltk
