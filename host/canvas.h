@@ -40,8 +40,8 @@ class Canvas {
   void DrawPicture(int width, int height, const uint8_t* rgba);
   // What the window shows now, at its display scale: its rows top..bottom-1
   // a band at a time (ScaledImage::ShowScreen), or all of it at once.
-  void ShowRows(int top, int bottom, int bandPixels, const ScaledImage::ShowBand& show) const {
-    ShownImage().ShowScreen(top, bottom, bandPixels, show);
+  void ShowRows(int top, int bottom, const ScaledImage::ShowBand& show) const {
+    ShownImage().ShowScreen(top, bottom, show);
   }
   Surface Shown() const { return ShownImage().Screen(); }
   // Whether drawing done without AutoRedraw shows over the persistent image.

@@ -63,7 +63,7 @@ void ScaledImage::GradientFill(const TriVertex& from, const TriVertex& to, bool 
   Draw([=](Surface& surface) { surface.GradientFill(from, to, vertical); });
 }
 
-void ScaledImage::ShowScreen(int top, int bottom, int bandPixels, const ShowBand& show) const {
+void ScaledImage::ShowScreen(int top, int bottom, const ShowBand& show, int bandPixels) const {
   top = std::clamp(top, 0, ScreenHeight());
   bottom = std::clamp(bottom, top, ScreenHeight());
   const int bandRows = std::max(bandPixels / std::max(ScreenWidth(), 1), 1);

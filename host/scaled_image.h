@@ -36,7 +36,11 @@ class ScaledImage {
   // band of rows of about bandPixels at a time; band holds rows from..to-1
   // (band.Row(from)). At scale 1 it is the image itself.
   using ShowBand = std::function<void(const Surface& band, int from, int to)>;
-  void ShowScreen(int top, int bottom, int bandPixels, const ShowBand& show) const;
+  // Few enough bands for each to cost little of its own, and small enough
+  // that the first is on the screen soon and the screen takes each while
+  // the next is drawn.
+  static constexpr int kBandPixels = 1 << 17;
+  void ShowScreen(int top, int bottom, const ShowBand& show, int bandPixels = kBandPixels) const;
   // All of the screen at once: what a band of every row would show.
   Surface Screen() const;
 

@@ -230,15 +230,14 @@ TEST(ScaledDrawing, AWholePictureIsEnlargedToTheExactSumOfItsPixelsShares) {
                                                     const Surface& whole, int top, int bandRows) {
   int next = top;
   std::string wrong;
-  image.ShowScreen(top, whole.height() + 5, bandRows * whole.width(),
-                   [&](const Surface& band, int from, int to) {
-                     if (from != next || to - from > bandRows)
-                       wrong += " band " + std::to_string(from);
-                     for (int y = from; y < to; ++y)
-                       if (!std::equal(whole.Row(y), whole.Row(y) + whole.width(), band.Row(y)))
-                         wrong += " row " + std::to_string(y);
-                     next = to;
-                   });
+  auto check = [&](const Surface& band, int from, int to) {
+    if (from != next || to - from > bandRows) wrong += " band " + std::to_string(from);
+    for (int y = from; y < to; ++y)
+      if (!std::equal(whole.Row(y), whole.Row(y) + whole.width(), band.Row(y)))
+        wrong += " row " + std::to_string(y);
+    next = to;
+  };
+  image.ShowScreen(top, whole.height() + 5, check, bandRows * whole.width());
   if (next != whole.height()) wrong += " ended at " + std::to_string(next);
   if (wrong.empty()) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << wrong;
@@ -276,8 +275,7 @@ TEST(ScaledDrawing, TheScreenIsDrawnAgainInBandsAtEachScaleAsWhole) {
   }
   // Back at scale 1 the screen shows the program's own pixels.
   image.Rescale(DisplayScale());
-  image.ShowScreen(0, 48, 1 << 20,
-                   [&](const Surface& band, int, int) { EXPECT_EQ(&band, &image.image()); });
+  image.ShowScreen(0, 48, [&](const Surface& band, int, int) { EXPECT_EQ(&band, &image.image()); });
 }
 
 TEST(ScaledDrawing, TheCursorGrowsWithTheScaleCrispAndPointingWhereItDid) {

@@ -33,11 +33,6 @@ bool TakesWordsAsIs() {
   return words;
 }
 
-// Bands of rows of about this many pixels are drawn and sent at a time: few
-// enough to draw each at little cost of its own, small enough for the server
-// to store one while the next is drawn.
-constexpr int kBandPixels = 1 << 18;
-
 // Rows from..to-1 handed to the server as the band holds them.
 void PutWords(const Surface& band, int from, int to) {
   XImage* words = XCreateImage(fl_display, fl_visual->visual, fl_visual->depth, ZPixmap, 0,
@@ -96,7 +91,7 @@ class SharedBand {
   }
 
  private:
-  static constexpr size_t kBytes = size_t{kBandPixels} * 4;
+  static constexpr size_t kBytes = size_t{ScaledImage::kBandPixels} * 4;
 
   SharedBand() {
     if (!XShmQueryExtension(fl_display)) return;
@@ -137,10 +132,10 @@ void PaintImage(const Canvas& canvas, int width, int height) {
   // Only the rows FLTK repaints now.
   int x, y, w, h;
   fl_clip_box(0, 0, width, height, x, y, w, h);
-  if (!takesWords) return canvas.ShowRows(y, y + h, kBandPixels, PutRgb);
+  if (!takesWords) return canvas.ShowRows(y, y + h, PutRgb);
   // At scale 1 the image is at hand, and little: it goes through the connection.
   SharedBand* shared = canvas.scale() != DisplayScale() ? SharedBand::Get() : nullptr;
-  canvas.ShowRows(y, y + h, kBandPixels, [shared](const Surface& band, int from, int to) {
+  canvas.ShowRows(y, y + h, [shared](const Surface& band, int from, int to) {
     if (!shared || !shared->Put(band, from, to)) PutWords(band, from, to);
   });
 }

@@ -2,13 +2,8 @@
 
 namespace host::win32 {
 
-namespace {
-// Bands of rows of about this many pixels are drawn and shown at a time.
-constexpr int kBandPixels = 1 << 18;
-}  // namespace
-
 void PaintImage(HDC dc, const Canvas& canvas, int top, int bottom) {
-  canvas.ShowRows(top, bottom, kBandPixels, [dc](const Surface& band, int from, int to) {
+  canvas.ShowRows(top, bottom, [dc](const Surface& band, int from, int to) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = band.width();
