@@ -96,7 +96,7 @@ void PrivateMounts() {
 }
 
 std::optional<Run> RunOnce(Display* display, const Program& program, const fs::path& mountPoint,
-                           const bench::PictureMiddle& middle, std::string& error) {
+                           const bench::PictureSpots& picture, std::string& error) {
   const bench::OpticalDrive drive(program.disc, mountPoint);
   if (!drive.error().empty()) {
     error = drive.error();
@@ -112,7 +112,7 @@ std::optional<Run> RunOnce(Display* display, const Program& program, const fs::p
   }
   if (child < 0) return std::nullopt;
   const Window window = bench::AwaitMap(display, std::string(app::Form1Design().caption), child);
-  const bool shown = window && bench::AwaitPicture(display, window, middle);
+  const bool shown = window && bench::AwaitPicture(display, window, picture);
   Run run;
   run.reads = drive.Reads();
   kill(child, SIGKILL);
@@ -145,11 +145,11 @@ void PrintSeeks(const Run& run, const Sections& sections) {
 }
 
 void Measure(Display* display, const Program& program, int runs, const fs::path& mountPoint) {
-  const bench::PictureMiddle middle;
+  const bench::PictureSpots picture;
   std::vector<Run> done;
   std::string error;
   for (int i = 0; i < runs; ++i)
-    if (auto run = RunOnce(display, program, mountPoint, middle, error)) done.push_back(*run);
+    if (auto run = RunOnce(display, program, mountPoint, picture, error)) done.push_back(*run);
   const uintmax_t size = fs::file_size(program.disc / "start");
   std::printf("\n  %s: %ju bytes", program.label.c_str(), size);
   if (done.empty()) {

@@ -26,21 +26,26 @@ bool HasTitle(Display* display, Window window, const std::string& title) {
 }
 }  // namespace
 
-PictureMiddle::PictureMiddle() {
+PictureSpots::PictureSpots() {
   const host::Picture picture = host::ReadBackground(app::assets::Background());
-  for (int y : {picture.height / 2 - 1, picture.height / 2})
-    for (int x : {picture.width / 2 - 1, picture.width / 2})
-      for (int c = 0; c < 3; ++c) {
-        const int value = picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4 + c];
-        low_[c] = std::min(low_[c], value - 2);
-        high_[c] = std::max(high_[c], value + 2);
-      }
+  // Rows inside the frame's rings, which are drawn over the picture.
+  for (const int row : {picture.height / 2, picture.height - 30}) {
+    Spot spot{0.5, static_cast<double>(row) / picture.height};
+    for (int y : {row - 1, row})
+      for (int x : {picture.width / 2 - 1, picture.width / 2})
+        for (int c = 0; c < 3; ++c) {
+          const int value = picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4 + c];
+          spot.low[c] = std::min(spot.low[c], value - 2);
+          spot.high[c] = std::max(spot.high[c], value + 2);
+        }
+    spots_.push_back(spot);
+  }
 }
 
-bool PictureMiddle::Shows(unsigned long pixel) const {
+bool PictureSpots::Shows(const Spot& spot, unsigned long pixel) {
   for (int c = 0; c < 3; ++c) {
     const int value = static_cast<int>(pixel >> (16 - 8 * c)) & 0xFF;
-    if (value < low_[c] || value > high_[c]) return false;
+    if (value < spot.low[c] || value > spot.high[c]) return false;
   }
   return true;
 }
@@ -75,17 +80,20 @@ Window AwaitMap(Display* display, const std::string& title, pid_t child) {
   return 0;
 }
 
-bool AwaitPicture(Display* display, Window window, const PictureMiddle& middle) {
+bool AwaitPicture(Display* display, Window window, const PictureSpots& picture) {
   const auto deadline = Clock::now() + kTimeout;
   while (Clock::now() < deadline) {
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes)) {
-      XImage* image = XGetImage(display, window, attributes.width / 2, attributes.height / 2, 1, 1,
-                                AllPlanes, ZPixmap);
-      const bool shown = image && middle.Shows(XGetPixel(image, 0, 0));
+    bool shown = XGetWindowAttributes(display, window, &attributes);
+    for (const PictureSpots::Spot& spot : picture.spots()) {
+      if (!shown) break;
+      XImage* image =
+          XGetImage(display, window, static_cast<int>(spot.x * attributes.width),
+                    static_cast<int>(spot.y * attributes.height), 1, 1, AllPlanes, ZPixmap);
+      shown = image && PictureSpots::Shows(spot, XGetPixel(image, 0, 0));
       if (image) XDestroyImage(image);
-      if (shown) return true;
     }
+    if (shown) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return false;

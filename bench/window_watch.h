@@ -7,18 +7,26 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace bench {
 
-// The colours the middle of the menu's picture may show at any scale: those
-// of the four pixels around its centre, give or take rounding.
-class PictureMiddle {
+// The colours the menu's picture may show at any scale about two spots: its
+// middle, and a spot near its bottom, where the image, sent top to bottom,
+// arrives last. Each spot may show those of the four picture pixels around
+// it, give or take rounding.
+class PictureSpots {
  public:
-  PictureMiddle();
-  bool Shows(unsigned long pixel) const;
+  PictureSpots();
+  struct Spot {
+    double x, y;  // as shares of the window's width and height
+    int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
+  };
+  const std::vector<Spot>& spots() const { return spots_; }
+  static bool Shows(const Spot& spot, unsigned long pixel);
 
  private:
-  int low_[3] = {255, 255, 255}, high_[3] = {0, 0, 0};
+  std::vector<Spot> spots_;
 };
 
 // A window may be gone by the time its name is asked for; that is no fault.
@@ -31,7 +39,7 @@ bool HasEnded(pid_t child);
 // before the timeout or the child ends. The root must be watched for
 // SubstructureNotify.
 Window AwaitMap(Display* display, const std::string& title, pid_t child);
-// Waits for the middle of the window to show the middle of the picture.
-bool AwaitPicture(Display* display, Window window, const PictureMiddle& middle);
+// Waits for the window to show the picture at each spot.
+bool AwaitPicture(Display* display, Window window, const PictureSpots& picture);
 
 }  // namespace bench

@@ -38,8 +38,12 @@ class Canvas {
   const Surface& image() const { return image_.image(); }
   // Draws the picture beneath all drawing into the persistent image.
   void DrawPicture(int width, int height, const uint8_t* rgba);
-  // What the window shows now, at its display scale.
-  const Surface& Shown() const { return (layer_ ? *layer_ : image_).screen(); }
+  // What the window shows now, at its display scale: its rows top..bottom-1
+  // a band at a time (ScaledImage::ShowScreen), or all of it at once.
+  void ShowRows(int top, int bottom, const ScaledImage::ShowBand& show) const {
+    ShownImage().ShowScreen(top, bottom, show);
+  }
+  Surface Shown() const { return ShownImage().Screen(); }
   // Whether drawing done without AutoRedraw shows over the persistent image.
   bool Layered() const { return layer_.has_value(); }
   // A repaint: from now on only the persistent image shows.
@@ -50,6 +54,7 @@ class Canvas {
 
  private:
   ScaledImage& Target();
+  const ScaledImage& ShownImage() const { return layer_ ? *layer_ : image_; }
 
   ScaledImage image_;
   std::optional<ScaledImage> layer_;

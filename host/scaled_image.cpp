@@ -1,28 +1,36 @@
 #include "host/scaled_image.h"
 
 #include <algorithm>
+#include <exception>
 #include <memory>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace host {
 
 ScaledImage::ScaledImage(int width, int height, Rgb face, DisplayScale scale)
-    : width_(width), height_(height), face_(face), image_(width, height, face) {
-  Rescale(scale);
+    : width_(width), height_(height), face_(face), scale_(scale), image_(width, height, face) {}
+
+void ScaledImage::DrawOn(Surface& band) const {
+  // Under a first call that covers all, the face never shows.
+  if (!covered_) band.FillBox(0, 0, width_, height_, face_);
+  for (const Call& call : calls_) call(band);
 }
 
-void ScaledImage::Rescale(DisplayScale scale) {
-  if (scale == DisplayScale()) {
-    screen_.reset();
-    return;
-  }
-  screen_.emplace(width_, height_, face_, scale);
-  for (const Call& call : calls_) call(*screen_);
+Surface ScaledImage::Screen() const {
+  if (scale_ == DisplayScale()) return image_;
+  Surface screen = Surface::Band(width_, height_, scale_, 0, ScreenHeight());
+  DrawOn(screen);
+  return screen;
 }
 
 void ScaledImage::Draw(Call call, bool coversAll) {
   call(image_);
-  if (screen_) call(*screen_);
-  if (coversAll) calls_.clear();
+  if (coversAll) {
+    calls_.clear();
+    covered_ = true;
+  }
   calls_.push_back(std::move(call));
 }
 
@@ -53,6 +61,67 @@ void ScaledImage::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bo
 
 void ScaledImage::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
   Draw([=](Surface& surface) { surface.GradientFill(from, to, vertical); });
+}
+
+void ScaledImage::ShowScreen(int top, int bottom, const ShowBand& show, int bandPixels) const {
+  top = std::clamp(top, 0, ScreenHeight());
+  bottom = std::clamp(bottom, top, ScreenHeight());
+  const int bandRows = std::max(bandPixels / std::max(ScreenWidth(), 1), 1);
+  std::vector<std::pair<int, int>> bands;
+  for (int from = top; from < bottom; from += bandRows)
+    bands.emplace_back(from, std::min(from + bandRows, bottom));
+  if (scale_ == DisplayScale()) {
+    for (const auto& [from, to] : bands) show(image_, from, to);
+    return;
+  }
+  auto draw = [&](size_t band) {
+    Surface drawn = Surface::Band(width_, height_, scale_, bands[band].first, bands[band].second);
+    DrawOn(drawn);
+    return drawn;
+  };
+#ifdef _WIN32
+  // start.exe's size counts more than a second core there.
+  for (size_t band = 0; band < bands.size(); ++band)
+    show(draw(band), bands[band].first, bands[band].second);
+#else
+  // Two bands drawn ahead at a time, on threads of their own, while the
+  // screen takes the one before.
+  struct Drawing {
+    std::thread thread;
+    std::optional<Surface> band;
+    std::exception_ptr failure;
+    ~Drawing() { Finish(); }
+    void Finish() {
+      if (thread.joinable()) thread.join();
+    }
+  };
+  Drawing drawing[2];
+  auto start = [&](size_t band) {
+    Drawing& slot = drawing[band % 2];
+    auto work = [&draw, &slot, band] {
+      try {
+        slot.band = draw(band);
+      } catch (...) {
+        slot.failure = std::current_exception();
+      }
+    };
+    try {
+      slot.thread = std::thread(work);
+    } catch (const std::system_error&) {
+      work();  // no thread to be had: drawn here
+    }
+  };
+  for (size_t band = 0; band < bands.size() && band < 2; ++band) start(band);
+  for (size_t band = 0; band < bands.size(); ++band) {
+    Drawing& slot = drawing[band % 2];
+    slot.Finish();
+    if (slot.failure) std::rethrow_exception(slot.failure);
+    const Surface shown = std::move(*slot.band);
+    slot.band.reset();
+    if (band + 2 < bands.size()) start(band + 2);
+    show(shown, bands[band].first, bands[band].second);
+  }
+#endif
 }
 
 }  // namespace host

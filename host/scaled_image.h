@@ -1,14 +1,17 @@
 // A window's persistent image as the program draws it and as the screen
 // shows it: the program's own 640x480 pixels, which it reads back, and the
-// same drawing calls drawn again at the display scale, so that the frame and
-// lines are sharp there and the picture is enlarged smoothly. The calls are
-// kept, so that a change of scale (a window dragged to another screen)
-// draws everything again at the new one.
+// same drawing calls drawn again at the display scale whenever the screen
+// needs them, so that the frame and lines are sharp there and the picture
+// is enlarged smoothly, at whatever scale the window is now shown.
+//
+// At a scale the screen's image is large, and fresh memory for all of it
+// costs about as much as drawing into it: it is drawn in bands, each shown
+// as soon as it is drawn, into two bands' memory that a second thread
+// fills while the screen takes the other.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "host/display_scale.h"
@@ -22,11 +25,24 @@ class ScaledImage {
 
   // In the program's pixels.
   const Surface& image() const { return image_; }
-  // What the screen shows: at the scale; at scale 1 the image itself.
-  const Surface& screen() const { return screen_ ? *screen_ : image_; }
-  DisplayScale scale() const { return screen().scale(); }
-  // Draws everything drawn so far again at `scale`.
-  void Rescale(DisplayScale scale);
+  DisplayScale scale() const { return scale_; }
+  // From now on shown at `scale`.
+  void Rescale(DisplayScale scale) { scale_ = scale; }
+  // The screen's size, in its pixels.
+  int ScreenWidth() const { return static_cast<int>(scale_.ToScreen(width_)); }
+  int ScreenHeight() const { return static_cast<int>(scale_.ToScreen(height_)); }
+
+  // The screen's rows top..bottom-1 shown through show(band, from, to), a
+  // band of rows of about bandPixels at a time; band holds rows from..to-1
+  // (band.Row(from)). At scale 1 it is the image itself.
+  using ShowBand = std::function<void(const Surface& band, int from, int to)>;
+  // Few enough bands for each to cost little of its own, and small enough
+  // that the first is on the screen soon and the screen takes each while
+  // the next is drawn.
+  static constexpr int kBandPixels = 1 << 17;
+  void ShowScreen(int top, int bottom, const ShowBand& show, int bandPixels = kBandPixels) const;
+  // All of the screen at once: what a band of every row would show.
+  Surface Screen() const;
 
   // The drawing calls of Surface, on both.
   void DrawPicture(int width, int height, const uint8_t* rgba);
@@ -40,12 +56,15 @@ class ScaledImage {
   // A call that paints over all of the image makes those before it moot.
   void Draw(Call call, bool coversAll = false);
   bool Covers(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
+  // The face and every call drawn on `band`.
+  void DrawOn(Surface& band) const;
 
   int width_, height_;
   Rgb face_;
+  DisplayScale scale_;
   Surface image_;
-  std::optional<Surface> screen_;  // none at scale 1
-  std::vector<Call> calls_;        // since the face
+  std::vector<Call> calls_;  // since the face, or since the first that covers all
+  bool covered_ = false;     // whether the first of them covers all
 };
 
 }  // namespace host

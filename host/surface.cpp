@@ -1,6 +1,7 @@
 #include "host/surface.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <system_error>
@@ -100,16 +101,20 @@ std::vector<Tap> Taps(int screenLength, int length, DisplayScale scale) {
   return taps;
 }
 
-// A picture row of RGBA enlarged across to the taps' pixels, three values
-// each, the shares of their two pixels summed, in 256ths. `to` has room for
-// one value more.
+// The bytes of a word 0x00RRGGBB lie in memory as blue, green, red, none:
+// the enlarged rows are made in that order.
+static_assert(std::endian::native == std::endian::little);
+
+// A picture row of RGBA enlarged across to the taps' pixels, four values
+// each, blue, green, red and a nought, the shares of their two pixels summed,
+// in 256ths.
 void EnlargeRow(const uint8_t* from, const std::vector<Tap>& taps, uint16_t* to) {
   for (const Tap& tap : taps) {
     const uint8_t *a = from + tap.first * 4, *b = from + tap.second * 4;
     const int shareA = kWhole - tap.share, shareB = tap.share;
 #ifdef __SSE2__
-    // All four components at once, in 16 bits, where the sums fit; the
-    // fourth is written over by the next pixel.
+    // All four components at once, in 16 bits, where the sums fit; red and
+    // blue change places, and the fourth is cleared.
     uint32_t first, second;
     std::memcpy(&first, a, 4);
     std::memcpy(&second, b, 4);
@@ -119,37 +124,42 @@ void EnlargeRow(const uint8_t* from, const std::vector<Tap>& taps, uint16_t* to)
                         _mm_set1_epi16(static_cast<int16_t>(shareA))),
         _mm_mullo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(second)), zero),
                         _mm_set1_epi16(static_cast<int16_t>(shareB))));
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(to), sum);
+    const __m128i bgr = _mm_and_si128(_mm_shufflelo_epi16(sum, _MM_SHUFFLE(3, 0, 1, 2)),
+                                      _mm_setr_epi16(-1, -1, -1, 0, 0, 0, 0, 0));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to), bgr);
 #else
-    for (int c = 0; c < 3; ++c) to[c] = static_cast<uint16_t>(a[c] * shareA + b[c] * shareB);
+    for (int c = 0; c < 3; ++c) to[2 - c] = static_cast<uint16_t>(a[c] * shareA + b[c] * shareB);
+    to[3] = 0;
 #endif
-    to += 3;
+    to += 4;
   }
 }
 
-// Work on rows 0..rows-1 as work(from, to): a large one split between this
-// thread and another, so that a second core shortens the wait for the
-// first picture. On Windows start.exe's size counts more, and the work is
-// done here alone.
+// Work on rows from..to-1 of `width` pixels as work(from, to): a large one
+// split between this thread and another, so that a second core shortens the
+// wait for the first picture. On Windows start.exe's size counts more, and
+// the work is done here alone.
 template <typename Work>
-void InHalves(int rows, size_t pixels, Work&& work) {
+void InHalves(int from, int to, int width, Work&& work) {
 #ifndef _WIN32
   constexpr size_t kWorthAThread = size_t{1} << 18;
-  if (pixels >= kWorthAThread && rows > 1) {
+  const int middle = from + (to - from) / 2;
+  if (static_cast<size_t>(to - from) * static_cast<size_t>(width) >= kWorthAThread &&
+      middle > from) {
     std::thread other;
     try {
-      other = std::thread(work, rows / 2, rows);
+      other = std::thread(work, middle, to);
     } catch (const std::system_error&) {
       // No thread to be had: all of it here, below.
     }
     if (other.joinable()) {
-      work(0, rows / 2);
+      work(from, middle);
       other.join();
       return;
     }
   }
 #endif
-  work(0, rows);
+  work(from, to);
 }
 
 // A row of screen pixels between two enlarged picture rows, the second's
@@ -207,43 +217,46 @@ bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t ri
   return nx * nx + ny * ny <= 1.0;
 }
 
-Surface::Surface(int width, int height, Rgb fill, DisplayScale scale)
+Surface::Surface(int width, int height, std::optional<Rgb> fill, DisplayScale scale)
     : scale_(scale),
       width_(Limit(scale.ToScreen(width), 0, INT32_MAX)),
       height_(Limit(scale.ToScreen(height), 0, INT32_MAX)),
-      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 3) {
-  FillBox(0, 0, width, height, fill);
+      bottom_(height_),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_)) {
+  if (fill) FillBox(0, 0, width, height, *fill);
 }
 
 int Surface::Edge(int64_t coordinate, int limit) const {
   return Limit(scale_.ToScreen(coordinate), 0, limit);
 }
 
-Rgb Surface::at(int x, int y) const {
-  const uint8_t* p = &pixels_[(static_cast<size_t>(y) * width_ + x) * 3];
-  return {p[0], p[1], p[2]};
+Surface Surface::Band(int width, int height, DisplayScale scale, int top, int bottom) {
+  Surface band(0, 0, std::nullopt, scale);
+  band.width_ = Limit(scale.ToScreen(width), 0, INT32_MAX);
+  band.height_ = Limit(scale.ToScreen(height), 0, INT32_MAX);
+  band.top_ = std::clamp(top, 0, band.height_);
+  band.bottom_ = std::clamp(bottom, band.top_, band.height_);
+  band.pixels_.resize(static_cast<size_t>(band.width_) * (band.bottom_ - band.top_));
+  return band;
+}
+
+int Surface::RowEdge(int64_t coordinate) const {
+  return Limit(scale_.ToScreen(coordinate), top_, bottom_);
 }
 
 void Surface::Plot(int x, int y, Rgb color) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  uint8_t* p = &pixels_[(static_cast<size_t>(y) * width_ + x) * 3];
-  p[0] = color.r;
-  p[1] = color.g;
-  p[2] = color.b;
+  if (x < 0 || y < top_ || x >= width_ || y >= bottom_) return;
+  Row(y)[x] = WordOf(color);
 }
 
 void Surface::DrawPicture(int width, int height, const uint8_t* rgba) {
   if (width <= 0 || height <= 0) return;
   if (scale_ == DisplayScale()) {
-    const int w = std::min(width, width_), h = std::min(height, height_);
-    for (int y = 0; y < h; ++y) {
+    const int w = std::min(width, width_), h = std::min(height, bottom_);
+    for (int y = top_; y < h; ++y) {
       const uint8_t* from = rgba + static_cast<size_t>(y) * width * 4;
-      uint8_t* to = &pixels_[static_cast<size_t>(y) * width_ * 3];
-      for (int x = 0; x < w; ++x, from += 4, to += 3) {
-        to[0] = from[0];
-        to[1] = from[1];
-        to[2] = from[2];
-      }
+      uint32_t* to = Row(y);
+      for (int x = 0; x < w; ++x, from += 4) to[x] = WordOf({from[0], from[1], from[2]});
     }
     return;
   }
@@ -252,10 +265,9 @@ void Surface::DrawPicture(int width, int height, const uint8_t* rgba) {
   // it need it.
   const int w = Edge(width, width_), h = Edge(height, height_);
   const std::vector<Tap> across = Taps(w, width, scale_), down = Taps(h, height, scale_);
-  const size_t values = static_cast<size_t>(w) * 3;
+  const size_t values = static_cast<size_t>(w) * 4;
   auto enlargeRows = [&](int from, int to) {
-    // One value more than a row holds, which the enlarging may write over.
-    std::vector<uint16_t> upper(values + 1), lower(values + 1);
+    std::vector<uint16_t> upper(values), lower(values);
     int upperRow = -1, lowerRow = -1;
     auto enlargeRow = [&](int row, std::vector<uint16_t>& into) {
       EnlargeRow(rgba + static_cast<size_t>(row) * width * 4, across, into.data());
@@ -275,25 +287,19 @@ void Surface::DrawPicture(int width, int height, const uint8_t* rgba) {
         enlargeRow(tap.second, lower);
         lowerRow = tap.second;
       }
-      BlendRows(upper.data(), lower.data(), values, tap.share,
-                &pixels_[static_cast<size_t>(y) * width_ * 3]);
+      BlendRows(upper.data(), lower.data(), values, tap.share, reinterpret_cast<uint8_t*>(Row(y)));
     }
   };
-  InHalves(h, static_cast<size_t>(w) * static_cast<size_t>(h), enlargeRows);
+  InHalves(std::min(top_, h), std::min(bottom_, h), w, enlargeRows);
 }
 
 void Surface::FillBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color) {
   const int left = Edge(std::min(x1, x2), width_);
   const int right = Edge(std::max(x1, x2), width_);
-  const int top = Edge(std::min(y1, y2), height_);
-  const int bottom = Edge(std::max(y1, y2), height_);
+  const int top = RowEdge(std::min(y1, y2));
+  const int bottom = RowEdge(std::max(y1, y2));
   if (left >= right || top >= bottom) return;
-  // One row painted, then copied: a large image fills at memory speed.
-  for (int x = left; x < right; ++x) Plot(x, top, color);
-  const size_t rowBytes = static_cast<size_t>(right - left) * 3;
-  const uint8_t* first = &pixels_[(static_cast<size_t>(top) * width_ + left) * 3];
-  for (int y = top + 1; y < bottom; ++y)
-    std::copy_n(first, rowBytes, &pixels_[(static_cast<size_t>(y) * width_ + left) * 3]);
+  for (int y = top; y < bottom; ++y) std::fill_n(Row(y) + left, right - left, WordOf(color));
 }
 
 void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
@@ -315,8 +321,8 @@ void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom
   // such centres lie only in odd corners, and are left bare there as always.
   const bool outerEdgeTakes = scale_ != DisplayScale();
   auto scaled = [&](int64_t coordinate) { return s * static_cast<double>(coordinate); };
-  const int rowFrom = Limit(std::floor(scaled(top - reach)), 0, height_);
-  const int rowTo = Limit(std::ceil(scaled(bottom + reach)), 0, height_);
+  const int rowFrom = Limit(std::floor(scaled(top - reach)), top_, bottom_);
+  const int rowTo = Limit(std::ceil(scaled(bottom + reach)), top_, bottom_);
   const int colFrom = Limit(std::floor(scaled(left - reach)), 0, width_);
   const int colTo = Limit(std::ceil(scaled(right + reach)), 0, width_);
   auto offset = [&](int x, int y) {
@@ -393,8 +399,8 @@ void Surface::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom
 void Surface::GradientFill(const TriVertex& from, const TriVertex& to, bool vertical) {
   const int left = Edge(std::min(from.x, to.x), width_);
   const int right = Edge(std::max(from.x, to.x), width_);
-  const int top = Edge(std::min(from.y, to.y), height_);
-  const int bottom = Edge(std::max(from.y, to.y), height_);
+  const int top = RowEdge(std::min(from.y, to.y));
+  const int bottom = RowEdge(std::max(from.y, to.y));
   const int64_t span = vertical ? int64_t{to.y} - from.y : int64_t{to.x} - from.x;
   auto mix = [&](int16_t a, int16_t b, double t) {
     const double va = a & 0xFFFF, vb = b & 0xFFFF;

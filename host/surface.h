@@ -9,6 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "host/display_scale.h"
@@ -19,6 +22,35 @@ namespace host {
 struct Rgb {
   uint8_t r = 0, g = 0, b = 0;
   friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A pixel as both screens take it: a 32-bit word 0x00RRGGBB, as X's usual
+// visual and a 32-bit Windows bitmap hold it, so that an image goes to the
+// screen as it is.
+constexpr uint32_t WordOf(Rgb colour) {
+  return uint32_t{colour.r} << 16 | uint32_t{colour.g} << 8 | colour.b;
+}
+constexpr Rgb RgbOf(uint32_t word) {
+  return Rgb{static_cast<uint8_t>(word >> 16), static_cast<uint8_t>(word >> 8),
+             static_cast<uint8_t>(word)};
+}
+
+// Makes elements without setting them, for memory that is written before it
+// is read.
+template <typename T>
+struct UnsetAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UnsetAllocator<U>;
+  };
+  template <typename U>
+  void construct(U* element) noexcept {
+    ::new (static_cast<void*>(element)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* element, Args&&... args) {
+    ::new (static_cast<void*>(element)) U(std::forward<Args>(args)...);
+  }
 };
 
 // A colour of the program, a system colour resolved.
@@ -33,15 +65,26 @@ bool InsideRoundRect(int32_t x, int32_t y, int32_t left, int32_t top, int32_t ri
 
 class Surface {
  public:
-  // An image of width x height program pixels, held at `scale`.
-  Surface(int width, int height, Rgb fill = {}, DisplayScale scale = {});
+  // An image of width x height program pixels, held at `scale`. With no
+  // fill its pixels are left unset, for drawing that covers them all.
+  Surface(int width, int height, std::optional<Rgb> fill = Rgb{}, DisplayScale scale = {});
+  // Rows top..bottom-1 (in the pixels held) alone of such an image, unset,
+  // drawn on as the whole would be: a band that goes to the screen while
+  // the next is drawn.
+  static Surface Band(int width, int height, DisplayScale scale, int top, int bottom);
 
   // In the pixels it holds: the program's times the scale.
   int width() const { return width_; }
   int height() const { return height_; }
   DisplayScale scale() const { return scale_; }
-  const uint8_t* data() const { return pixels_.data(); }  // RGB, top-down
-  Rgb at(int x, int y) const;
+  // The rows held: all, or a band's.
+  int top() const { return top_; }
+  int bottom() const { return bottom_; }
+  // Row y of those held, its words left to right; the rows below follow it.
+  const uint32_t* Row(int y) const {
+    return pixels_.data() + static_cast<size_t>(y - top_) * width_;
+  }
+  Rgb at(int x, int y) const { return RgbOf(Row(y)[x]); }
 
   // Copies an RGBA picture (top-down) to the top-left corner at its own size
   // in program pixels; at a scale, enlarged smoothly.
@@ -57,12 +100,16 @@ class Surface {
 
  private:
   void Plot(int x, int y, Rgb color);
-  // The first pixel at or past a program coordinate, held to [0, limit].
+  // The first pixel at or past a program coordinate, held to [0, limit],
+  // and the first row, held to the rows held.
   int Edge(int64_t coordinate, int limit) const;
+  int RowEdge(int64_t coordinate) const;
+  uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y - top_) * width_; }
 
   DisplayScale scale_;
   int width_, height_;
-  std::vector<uint8_t> pixels_;
+  int top_ = 0, bottom_;
+  std::vector<uint32_t, UnsetAllocator<uint32_t>> pixels_;
 };
 
 // The platform's rectangle gradient over a mesh: each rectangle's two

@@ -540,9 +540,10 @@ class Win32ScaledHost : public Win32HostTest {
     RedrawWindow(form->window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     Pump();
     HDC screen = GetDC(nullptr);
+    const host::Surface canvas = form->canvas().Shown();
     for (auto [x, y] : {std::pair{5, 240}, {560, 110}, {100, 300}, {320, 450}, {634, 474}}) {
       POINT point{S(x, at), S(y, at)};
-      const host::Rgb pixel = form->canvas().Shown().at(point.x, point.y);
+      const host::Rgb pixel = canvas.at(point.x, point.y);
       ClientToScreen(form->window(), &point);
       EXPECT_EQ(GetPixel(screen, point.x, point.y), RGB(pixel.r, pixel.g, pixel.b))
           << x << "," << y;

@@ -171,7 +171,7 @@ void FormWindow::StartAccessibility(void* self) {
 }
 
 void FormWindow::draw() {
-  PaintImage(canvas().Shown());
+  PaintImage(canvas(), w(), h());
   PaintLabels(*this, kBackground);
   PaintFocusRing();
   draw_children();

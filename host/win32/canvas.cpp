@@ -1,26 +1,19 @@
 #include "host/win32/canvas.h"
 
-#include <vector>
-
 namespace host::win32 {
 
-void PaintImage(HDC dc, const Surface& image) {
-  std::vector<uint8_t> bgrx(static_cast<size_t>(image.width()) * image.height() * 4);
-  const uint8_t* rgb = image.data();
-  for (size_t i = 0, j = 0; i < bgrx.size(); i += 4, j += 3) {
-    bgrx[i] = rgb[j + 2];
-    bgrx[i + 1] = rgb[j + 1];
-    bgrx[i + 2] = rgb[j];
-  }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width();
-  info.bmiHeader.biHeight = -image.height();  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(image.width()), static_cast<DWORD>(image.height()),
-                    0, 0, 0, static_cast<UINT>(image.height()), bgrx.data(), &info, DIB_RGB_COLORS);
+void PaintImage(HDC dc, const Canvas& canvas, int top, int bottom) {
+  canvas.ShowRows(top, bottom, [dc](const Surface& band, int from, int to) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = band.width();
+    info.bmiHeader.biHeight = -(to - from);  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;  // words 0x00RRGGBB, as the band holds them
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, 0, from, static_cast<DWORD>(band.width()), static_cast<DWORD>(to - from),
+                      0, 0, 0, static_cast<UINT>(to - from), band.Row(from), &info, DIB_RGB_COLORS);
+  });
 }
 
 }  // namespace host::win32

@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
-#include "host/surface.h"
+#include "host/canvas.h"
 
 namespace host::win32 {
 
-// The image at the corner of `dc`, as the system's device-independent bitmap.
-void PaintImage(HDC dc, const Surface& image);
+// What the canvas shows, its rows top..bottom-1, at the corner of `dc`, as
+// the system's device-independent bitmaps.
+void PaintImage(HDC dc, const Canvas& canvas, int top, int bottom);
 
 }  // namespace host::win32

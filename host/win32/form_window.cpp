@@ -206,7 +206,9 @@ void FormWindow::ShowImage() {
 
 // Over the picture, never into the program's image.
 void FormWindow::PaintForm(HDC dc) {
-  PaintImage(dc, canvas().Shown());
+  RECT repainted;  // only the rows the system repaints now
+  if (GetClipBox(dc, &repainted) == ERROR) repainted = RECT{0, 0, 0, PixelHeight()};
+  PaintImage(dc, canvas(), repainted.top, repainted.bottom);
   PaintLabels(dc, *this, kBackground);
   for (const RingBox& box : input().FocusRingBoxes()) {
     HBRUSH brush = CreateSolidBrush(RGB(box.colour.r, box.colour.g, box.colour.b));
