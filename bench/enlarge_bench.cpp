@@ -8,25 +8,15 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrender.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "app/assets.h"
-#include "bench/stats.h"
+#include "bench/enlarge_compare.h"
 #include "host/picture_formats.h"
-#include "host/surface.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-constexpr int kQuarters[] = {5, 6, 7, 8, 10, 12};
-
-double Since(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // The picture on the server, read by RENDER enlarged `quarters` / 4 times.
 struct Server {
@@ -79,48 +69,27 @@ struct Server {
 // Each scale's figures, the server's resources let go before the display.
 void Compare(Display* display, const host::Picture& picture, int runs) {
   Server server(display, picture);
-  std::printf(
-      "The picture enlarged: in software (both hosts) and by RENDER; median ms of %d runs\n"
-      "  scale   size        software   RENDER   apart: most  mean    over 2\n",
-      runs);
-  for (int quarters : kQuarters) {
-    const host::DisplayScale scale = host::DisplayScale::Quarters(quarters);
+  bench::PrintEnlargeHeader("RENDER", "RENDER", runs);
+  for (int quarters : bench::kEnlargeQuarters) {
     std::vector<double> software, render;
-    host::Surface surface(picture.width, picture.height, {}, scale);
-    for (int i = 0; i < runs; ++i) {
-      const auto start = Clock::now();
-      surface.DrawPicture(picture.width, picture.height, picture.rgba.data());
-      software.push_back(Since(start));
-    }
+    const host::Surface surface =
+        bench::EnlargeInSoftware(picture, host::DisplayScale::Quarters(quarters), runs, software);
     const int width = surface.width(), height = surface.height();
     Pixmap enlarged = 0;
     for (int i = 0; i < runs; ++i) {
       if (enlarged) XFreePixmap(display, enlarged);
-      const auto start = Clock::now();
+      const auto start = bench::EnlargeClock::now();
       enlarged = server.Enlarge(quarters, width, height);
-      render.push_back(Since(start));
+      render.push_back(bench::Since(start));
     }
     XImage* shown = XGetImage(display, enlarged, 0, 0, width, height, AllPlanes, ZPixmap);
-    int most = 0, over = 0;
-    double sum = 0;
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) {
-        const unsigned long pixel = XGetPixel(shown, x, y);
-        const host::Rgb mine = surface.at(x, y);
-        const int theirs[] = {int(pixel >> 16 & 0xFF), int(pixel >> 8 & 0xFF), int(pixel & 0xFF)};
-        const int ours[] = {mine.r, mine.g, mine.b};
-        for (int c = 0; c < 3; ++c) {
-          const int apart = std::abs(theirs[c] - ours[c]);
-          most = std::max(most, apart);
-          sum += apart;
-          over += apart > 2;
-        }
-      }
+    bench::PrintEnlargeRow(surface, software, render, 6, [shown](int x, int y) {
+      const unsigned long pixel = XGetPixel(shown, x, y);
+      return host::Rgb{static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
+                       static_cast<uint8_t>(pixel)};
+    });
     XDestroyImage(shown);
     XFreePixmap(display, enlarged);
-    std::printf("  %.2f    %4dx%-4d   %6.2f    %6.2f          %3d   %.3f   %.4f %%\n",
-                scale.factor(), width, height, bench::Median(software), bench::Median(render), most,
-                sum / (3.0 * width * height), 100.0 * over / (3.0 * width * height));
   }
 }
 

@@ -41,7 +41,7 @@ class ScaledImage {
   // the next is drawn.
   static constexpr int kBandPixels = 1 << 17;
   void ShowScreen(int top, int bottom, const ShowBand& show, int bandPixels = kBandPixels) const;
-  // All of the screen at once: what a band of every row would show.
+  // All of the screen at once, drawn anew at each call, for reading back.
   Surface Screen() const;
 
   // The drawing calls of Surface, on both.

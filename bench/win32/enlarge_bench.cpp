@@ -6,25 +6,15 @@
 //   enlarge_bench.exe [RUNS]
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "app/assets.h"
-#include "bench/stats.h"
+#include "bench/enlarge_compare.h"
 #include "host/picture_formats.h"
-#include "host/surface.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-constexpr int kQuarters[] = {5, 6, 7, 8, 10, 12};
-
-double Since(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // A top-down 32-bit bitmap selected into a memory device context.
 struct Bitmap {
@@ -63,48 +53,26 @@ int main(int argc, char** argv) {
     source.bgrx[i + 1] = picture.rgba[i + 1];
     source.bgrx[i + 2] = picture.rgba[i];
   }
-  std::printf(
-      "The picture enlarged: in software (both hosts) and by StretchBlt HALFTONE; median ms of %d "
-      "runs\n"
-      "  scale   size        software   HALFTONE   apart: most  mean    over 2\n",
-      runs);
-  for (int quarters : kQuarters) {
-    const host::DisplayScale scale = host::DisplayScale::Quarters(quarters);
+  bench::PrintEnlargeHeader("StretchBlt HALFTONE", "HALFTONE", runs);
+  for (int quarters : bench::kEnlargeQuarters) {
     std::vector<double> software, system;
-    host::Surface surface(picture.width, picture.height, {}, scale);
-    for (int i = 0; i < runs; ++i) {
-      const auto start = Clock::now();
-      surface.DrawPicture(picture.width, picture.height, picture.rgba.data());
-      software.push_back(Since(start));
-    }
+    const host::Surface surface =
+        bench::EnlargeInSoftware(picture, host::DisplayScale::Quarters(quarters), runs, software);
     const int width = surface.width(), height = surface.height();
     Bitmap enlarged(width, height);
     SetStretchBltMode(enlarged.dc, HALFTONE);
     SetBrushOrgEx(enlarged.dc, 0, 0, nullptr);
     for (int i = 0; i < runs; ++i) {
-      const auto start = Clock::now();
+      const auto start = bench::EnlargeClock::now();
       StretchBlt(enlarged.dc, 0, 0, width, height, source.dc, 0, 0, picture.width, picture.height,
                  SRCCOPY);
       GdiFlush();
-      system.push_back(Since(start));
+      system.push_back(bench::Since(start));
     }
-    int most = 0, over = 0;
-    double sum = 0;
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) {
-        const uint8_t* theirs = enlarged.bgrx + (static_cast<size_t>(y) * width + x) * 4;
-        const host::Rgb mine = surface.at(x, y);
-        const int apart[] = {std::abs(theirs[2] - mine.r), std::abs(theirs[1] - mine.g),
-                             std::abs(theirs[0] - mine.b)};
-        for (int value : apart) {
-          most = std::max(most, value);
-          sum += value;
-          over += value > 2;
-        }
-      }
-    std::printf("  %.2f    %4dx%-4d   %6.2f    %6.2f            %3d   %.3f   %.4f %%\n",
-                scale.factor(), width, height, bench::Median(software), bench::Median(system), most,
-                sum / (3.0 * width * height), 100.0 * over / (3.0 * width * height));
+    bench::PrintEnlargeRow(surface, software, system, 8, [&](int x, int y) {
+      const uint8_t* theirs = enlarged.bgrx + (static_cast<size_t>(y) * width + x) * 4;
+      return host::Rgb{theirs[2], theirs[1], theirs[0]};
+    });
   }
   return 0;
 }

@@ -207,7 +207,7 @@ void FormWindow::ShowImage() {
 // Over the picture, never into the program's image.
 void FormWindow::PaintForm(HDC dc) {
   RECT repainted;  // only the rows the system repaints now
-  if (GetClipBox(dc, &repainted) == ERROR) repainted = RECT{0, 0, 0, PixelHeight()};
+  if (GetClipBox(dc, &repainted) == ERROR) GetClientRect(window_, &repainted);
   PaintImage(dc, canvas(), repainted.top, repainted.bottom);
   PaintLabels(dc, *this, kBackground);
   for (const RingBox& box : input().FocusRingBoxes()) {
